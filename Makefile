@@ -1,0 +1,41 @@
+# Tolm: `make run` plays the game, `make test` checks it; both install what is missing first.
+BUILD      ?= build
+BUILD_TYPE ?= Release
+PACKAGES   := $(shell sed -e 's/\#.*//' tools/debian-packages.txt)
+SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+CONFIGURED := $(BUILD)/build.ninja
+
+.PHONY: all deps build run test screenshot endings clean
+
+all: build
+
+# Installs only what dpkg does not already list as installed, so it is quick when all is there.
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed$$' || echo "$$p"; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(CONFIGURED): | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: deps $(CONFIGURED)
+	cmake --build $(BUILD)
+
+run: build
+	$(BUILD)/app/tolm
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+screenshot: build
+	tools/screenshot.sh $(BUILD)/app/tolm $(BUILD)/screenshots/first-scene.png
+
+endings: build
+	tools/ending-shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/endings
+
+clean:
+	rm -rf $(BUILD)

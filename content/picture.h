@@ -1,0 +1,21 @@
+// The fourteen scene pictures, each a Windows BMP held inside the program.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace tolm::content {
+
+// PIC-1 .. PIC-14, in the window order of the picture boxes that hold them.
+enum class Picture : std::uint8_t {
+    PIC_1, PIC_2, PIC_3, PIC_4, PIC_5, PIC_6, PIC_7,
+    PIC_8, PIC_9, PIC_10, PIC_11, PIC_12, PIC_13, PIC_14,
+};
+
+inline constexpr std::size_t kPictureCount = 14;
+
+// The picture's whole BMP file, as built into the executable.
+std::span<const std::uint8_t> pictureFile(Picture key);
+
+}  // namespace tolm::content

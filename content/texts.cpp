@@ -1,0 +1,129 @@
+// Every text of the game by key: story, card descriptions, captions and tooltips.
+#include "content/text.h"
+
+#include <array>
+
+namespace tolm::content {
+namespace {
+
+struct Entry {
+    Text key;
+    std::string_view name;
+    std::string_view text;
+};
+
+constexpr std::array<Entry, kTextCount> kTexts{{
+    {Text::T00, "T00", "Je pondělí ráno. Ležíš v paneláku v Rumburku, v kapse ani korunu a v lednici jen starou hořčici. Dnes se to zlomí: vyjdeš ven a začneš nový život. Třeba až ve Šluknově."},
+    {Text::T01, "T01", "Směnárna u nádraží má zavřeno. Na dveřích visí cedulka „Hned jsem zpátky“, celá zažloutlá, je z roku 1998. Uvnitř kdosi nahlas chrápe."},
+    {Text::T02, "T02", "Ráno ses probudil na lavičce před panelákem. V kapse máš bankovku na deset tisíc a vůbec nevíš, odkud ji máš. Na autobus do Šluknova ale potřebuješ drobné. Kde ji tu rozměnit?"},
+    {Text::T03, "T03", "Bledý a vratký ses doplazil zpátky až před panelák."},
+    {Text::T04, "T04", "Autobus tě vyklopil na náměstí ve Šluknově. Hned se k tobě přitočila starší paní v klobouku s kytičkou. Mrká na tebe a říká, že na velkou lásku čeká už půl století. Co jí na to odpovíš?"},
+    {Text::T05, "T05", "Šel jsi dál přes Šluknov, když ti na nos přistála obrovská včela. Na hlavě má čepici výběrčího a v noze drží účtenku. Prý je to mýtné za průchod městem: celých tisíc korun. Když zaplatíš, pustí tě. Když půjdeš dál bez placení, píchne tě přímo do nosu a ten pak bude větší než ty. Dívá se ti do očí všemi pěti očima a trpělivě čeká."},
+    {Text::T06, "T06", "Podal jsi pánovi červenou dárkovou kartičku. Pán ji zvedl proti slunci, přečetl si hodnotu a rozplakal se dojetím. Prý za to koupí včelám nové úly a každé včelce kabátek na zimu. Objal tě, zapsal tě do městské kroniky a slíbil, že se o tobě včely dozvědí. Můžeš jít dál."},
+    {Text::T07, "T07", "Podal jsi paní modrou kartu lásky. Paní si ji přečetla, zčervenala, pak zbledla a pak tě chytila za ruku tak pevně, že ti luplo v prstech. Do hodiny jste stáli na radnici. Oddával vás starosta v teplákách, protože byl zrovna na zahradě. Svědkem byl řidič autobusu a družičkou pes. Na hostinu přišlo půl Šluknova a snědlo i ubrousky. Paní se jmenuje Růžena, je jí osmdesát sedm a má ve Šluknově tři domy a dvanáct koček. Po svatbě tě poslala na nákup a dala ti seznam na dvě strany. Odcházíš jako čerstvý manžel a nevíš, jestli jsi vyhrál, nebo prohrál."},
+    {Text::T08, "T08", "Vybral sis olivovou kartu pro VIP hosty. Pan Kratochvíl ti vzal celou desetitisícovku, chvíli ji hladil a pak ji zamkl do sejfu. Drobné žádné, karta stojí přesně deset tisíc. Jako VIP host máš nárok na židli v trafice a na pohled na vitrínu zdarma. Sedl sis tedy na židli a koukal se. Vitrína byla prázdná, tak ses díval na pana Kratochvíla a on na tebe. Po hodině tě vyhodil, protože VIP hosté prý nesmí sedět déle než hodinu. Došel jsi na zastávku. Jezdí odsud autobus do Šluknova i do Jiříkova, nebo můžeš zůstat v Rumburku. Na jízdenku ale budeš potřebovat drobné, jestli ti nějaké zbyly."},
+    {Text::T09, "T09", "Vyšel jsi ven. Na lavičce u domu sedí soused Franta a jí rohlík."},
+    {Text::T10, "T10", "V kapse měl klíče, bonbon a seznam dlužníků. Ty jsi na něm první."},
+    {Text::T11, "T11", "Nemáš peníze na jízdendku"},
+    {Text::T12, "T12", "V odběrovém centru tě posadili do křesla a sestra Jarmila ti píchla jehlu do ruky. Krev tekla pomalu, tak sestra zapnula vysavač. Pak jsi omdlel. Probudil ses s rohlíkem v puse, s náplastí na ruce a se čtyřmi stovkami v kapse, samé drobáky. Sestra řekla, ať zase brzy přijdeš, že máš krev jako víno. Myslela to doslova, jsou v ní asi dvě promile."},
+    {Text::T13, "T13", "V hospodě U Lva je dým, že by se dal krájet. Hostinský ti dal pivo na dluh, protože prý máš poctivý obličej. Po pátém pivu jsi vyzval štamgasty k páce a prohrál. Po desátém jsi tančil na stole polku a spadl do okna. Štamgasti přitom tleskali. Po patnáctém jsi hrál s místními mariáš o tátovu chalupu, kterou nemáš. Kolem půlnoci jsi zpíval hymnu pozpátku, objímal věšák a říkal mu mami. Hostinský ti pak dal ještě rum, abys byl klidný, a to byla chyba. Pak všechno zhaslo. Poslední, co si pamatuješ, je, že ti někdo strká do kapsy papír a říká: „To je za tu polku, chlapče.“ Měl bys jít dál, jestli to ještě dokážeš."},
+    {Text::T14, "T14", "Nechal jsi Frantu u lavičky a došel na náměstí. Stojí tu hospoda U Lva, herna s blikajícím nápisem a kostel. Kam to bude? Nemáš ani korunku."},
+    {Text::T15, "T15", "Pokračoval jsi polem až do Jiříkova. Tam tě Franta dohnal. Co bylo dál, to nikdo nezjistil."},
+    {Text::T16, "T16", "Paní tě praštila kabelkou, urazila se a odkráčela. Na rohu tě zastavil pán s plechovou pokladničkou: „Sbírka na záchranu šluknovských včel.“ Prý stačí darovat cokoli, co máš u sebe. Dívá se na tebe tak smutně, že mu prostě nemůžeš říct ne."},
+    {Text::T17, "T17", "Vybral sis červenou dárkovou kartičku. Pan Kratochvíl ji zabalil do novin z roku 1989, převázal gumičkou a slavnostně ti ji podal. Pak dlouho počítal drobné, dvakrát se spletl ve svůj prospěch a jednou ve tvůj, a to hned opravil. Nakonec ti vrátil tři tisíce v mincích po koruně, takže ti teď kalhoty padají ke kolenům. Kartička prý platí všude, kde ji někdo chce. Zatím ji nechce nikdo, ani pan Kratochvíl. Zpátky ji ale nevezme. S kalhotami v rukou a se zvonícími kapsami jsi došel na zastávku. Jezdí odsud autobus do Šluknova, do Jiříkova, a taky můžeš zůstat tady v Rumburku. Kam to bude?"},
+    {Text::T18, "T18", "Obrátil jsi kapsy naruby. Kromě drobků z rohlíku v nich nic není, aspoň nic, co by včely chtěly. Pán s pokladničkou posmutněl a pak zapískal na prsty. Z parku se přihnal celý roj. Utíkal jsi až do rybníka a sedíš v něm dodnes. Konec."},
+    {Text::T19, "T19", "Zaplatil jsi řidiči osm korun a nasedl do autobusu do Šluknova."},
+    {Text::T20, "T20", "Chtěl jsi ho jen polekat. Franta nadskočil, zaskočil mu rohlík a spadl z lavičky do trávy. Holubi mu dozobali svačinu. Je po něm."},
+    {Text::T21, "T21", "Vybral sis zelenou čarovnou kartu. Pan Kratochvíl ti ji podal v rukavici a řekl, že splní jedno přání, ale jen to správné. Hned sis přál milion. Nic. Přál sis aspoň pivko. Nic. Přál sis aspoň suchý rohlík. Nic. Přál sis, aby pan Kratochvíl zmizel. Ten se jen zasmál a vrátil ti pět tisíc v drobných. Pak zamkl trafiku a šel na oběd. Karta celou dobu zeleně svítí a tváří se, že o ničem neví. Cestou sis přál, aby ti ujel autobus, a ten ti opravdu ujel, ale asi náhodou. Došel jsi na zastávku a čekáš na další. Jede do Šluknova i do Jiříkova. Nebo můžeš zůstat v Rumburku a zkoušet přání dál."},
+    {Text::T22, "T22", "Trafikant pan Kratochvíl se podíval na bankovku, pak na tebe a řekl, že ti ji rozmění, jen když si něco koupíš. Zbyly mu ale jen čtyři kartičky ve vitrínce. Červená dárková za sedm tisíc. Olivová pro VIP hosty za deset tisíc. Modrá karta lásky za čtyři tisíce. Zelená čarovná za pět tisíc. Cigarety nemá, noviny nemá a rohlíky taky ne, ty mu v noci snědla myš. Ceny prý nejsou k diskusi, protože jsi v celém Rumburku jediný, kdo má u sebe desetitisícovku. Tak kterou kartičku si teď vybereš?"},
+    {Text::T23, "T23", "Na chodbě na tebe čeká domovník s mopem. Chce nájem za půl roku. Ihned!"},
+    {Text::T24, "T24", "Na tohle nemáš. Včela se zamračí."},
+    {Text::T25, "T25", "V herně bliká všechno, co se hýbe, i to, co se nehýbe. Peníze nemáš, tak jsi do automatu házel knoflíky z kabátu. Automat se zasekl, zablikal, zahrál znělku a vysypal na tebe sto žetonů. Obsluha, paní Jiřina s kotvou na ruce, ti za to nalévala zelenou zdarma. Po páté zelené jsi prohrál žetony, po sedmé kabát, po deváté boty. Po desáté jsi vsadil i ponožky, vyhrál je zpátky a oblékl si je na ruce. Pak jsi s Pepou od rulety zpíval do mikrofonu a Pepa plakal. Pak jsi usnul na automatu a někdo ti strčil do kapsy něco, co šustí. Víc si už nepamatuješ. Měl bys jít radši dál."},
+    {Text::T26, "T26", "Rozběhl ses a vrazil do dveří ramenem. Dveře vydržely, rameno ne. Zkusil jsi to hlavou a to už šlo: dveře vypadly i s rámem a ty s nimi. Uvnitř spal pan Horák na pytli s penězi. Vzbudil se, viděl tě ležet na dveřích a zmáčkl alarm. Siréna houkala tak, že psi štěkali až v Jiříkově. Za deset minut tu byla policie, za dvacet hasiči a za půl hodiny i televize. Večer jsi byl ve zprávách a máma u toho plakala. Řekl jsi, že chceš jen rozměnit bankovku. Pan Horák ti rád rozměnil, ale hned ti to vzal na nové dveře a na nový rám. Pak tě vezli do Děčína a cestou ti v antonu zpívali. Teď sedíš v cele a s pavoukem Karlem hraješ prší o sirky. Karel pořád vyhrává, má víc rukou a ještě víc es. Tady tvůj příběh končí."},
+    {Text::T27, "T27", "Vybral sis modrou kartu lásky. Pan Kratochvíl se zasnil a řekl, že s ní kdysi získal svou ženu. Dodal, že právě proto ji teď prodává, a rukávem si utřel slzu. A vrátil ti šest tisíc, ale v mincích po dvaceti, takže jsi jimi nacpal kapsy, ponožky i čepici. Na kartě je malé modré srdíčko a drobné písmo: „Kdo mě dostane, zamiluje se do dárce. Reklamace nepřijímáme.“ Vyšel jsi ven a cítíš, že celý Rumburk na tebe kouká. Možná kvůli kartě, možná kvůli tomu, jak při chůzi cinkáš. Došel jsi na zastávku. Autobus jede do Šluknova i do Jiříkova. Nebo zůstaneš v Rumburku, kde tě nikdo nemiluje?"},
+    {Text::T28, "T28", "Strčil jsi do něj jen trošku. Domovník uklouzl na podlaze, kterou sám před chvílí vytřel, sjel po zábradlí tři patra dolů a zůstal ležet pod schránkami. Už nic nechce, ani nájem. Můžeš ho prošacovat, anebo radši jít pryč."},
+    {Text::T29, "T29", "V kostele bylo chladno a prázdno. Vlezl jsi do zpovědnice a začal mluvit. Farář nejdřív kýval, pak přestal kývat, pak si začal psát poznámky a nakonec zavolal kostelníka, aby zamkl dveře. Pak se pokřižoval. Za hodinu už tu byl biskup z Litoměřic a za dvě hodiny dva další. Dlouho se radili a pak řekli, že takový případ musí řešit sám papež. Poslali tě do Říma stopem. V Římě ti papež řekl, ať chvíli počkáš. Čekáš na lavičce u Vatikánu už dvanáct let a holubi tě znají jménem. Tady tvůj příběh končí."},
+    {Text::T30, "T30", "Podal jsi včele tisícovku. Přepočítala ji, kývla tykadlem a vydala ti účtenku. Pak zabzučela a za chvíli se přihnal celý roj. Každá včela chce taky tisícovku, prý je to rodinný podnik. Utíkal jsi přes náměstí, přes pole a přes les až k hranici. Skočil jsi do potoka a vylezl na druhém břehu v Německu. Tam tě našel místní včelař a dal ti práci. Teď chováš včely, každé platíš mzdu a ony tobě mýtné. Vychází to skoro nastejno. Máma by byla hrdá. Tady tvůj příběh končí, a vlastně docela dobře."},
+    {Text::T31, "T31", "Smál ses tak nahlas, že se otevřely všechny dveře v paneláku. Sousedé se podívali na domovníka, pak na tebe, a pak začali tleskat. Paní Nováková ti přinesla bábovku. Nikdo ho tu neměl moc rád, ale svědků je teď dost. "},
+    {Text::T32, "T32", "Vysmál ses Frantovi, že žere rohlík jako křeček. Franta se urazil, vytáhl z tašky berli a hodil ji po tobě. Netrefil tebe, ale holuba, a holub mu to vrátil. Pak se na tebe vrhl celý roj holubů i s Frantou. Utíkáš ulicí, Franta kulhá za tebou a křičí, že tě dostane. Na náměstí teď nemůžeš, tam by tě chytil. Pokračuj jinudy, polem k lesu."},
+    {Text::T33, "T33", "Zasmál ses. Holubi na tebe zírají. Z okna ve čtvrtém patře tě sleduje paní Nováková a píše si něco do sešitku s nápisem „Policie“. Měl bys raději pokračovat, a to hodně rychle."},
+    {Text::T34, "T34", "Jiná směnárna v Rumburku není. Vrátil ses zase před panelák a přemýšlíš, kde ještě sehnat drobné."},
+    {Text::D1, "D1", "Dárková kartička za sedm tisíc korun. Dá se jen darovat, jinak si za ni vůbec nic nekoupíš."},
+    {Text::D2, "D2", "Zaručuje VIP vstup do trafiky pana Kratochvíla. Nikam jinam."},
+    {Text::D3, "D3", "Kdo ji dostane, šíleně se zamiluje do dárce. Dávej si pozor!"},
+    {Text::D4, "D4", "Prý splní jedno přání. Zatím ti nesplnila ani to nejmenší. Hmm."},
+    {Text::E0, "E0", ""},
+    {Text::C01, "C01", "Dát tisíc"},
+    {Text::C03, "C03", "Darovat kartičku"},
+    {Text::C04, "C04", "Dát jí kartičku"},
+    {Text::C05, "C05", "Modrou"},
+    {Text::C06, "C06", "Červenou"},
+    {Text::C07, "C07", "Olivovou"},
+    {Text::C08, "C08", "Zelenou"},
+    {Text::C09, "C09", "Dárková kartička"},
+    {Text::C10, "C10", "Karta VIP hosta"},
+    {Text::C11, "C11", "Karta lásky"},
+    {Text::C12, "C12", "Čarovná karta"},
+    {Text::C13, "C13", "Směnit peníze"},
+    {Text::C14, "C14", "Jít do trafiky"},
+    {Text::C15, "C15", "Jít dát krev"},
+    {Text::C16, "C16", "Jít do kostela"},
+    {Text::C17, "C17", "Do herny"},
+    {Text::C18, "C18", "Zajít na pivo"},
+    {Text::C19, "C19", "Hi hi hi!"},
+    {Text::C20, "C20", "Včelí mýto"},
+    {Text::C21, "C21", "Mecenáš včel"},
+    {Text::C22, "C22", "Ženich roku!"},
+    {Text::C23, "C23", "Krev za peníze"},
+    {Text::C24, "C24", "Rozhazovač"},
+    {Text::C25, "C25", "Vyražené dveře"},
+    {Text::C26, "C26", "Tvé hrdinské činy"},
+    {Text::C27, "C27", "Opice"},
+    {Text::C28, "C28", "Smích na lavičce"},
+    {Text::C29, "C29", "Domovník"},
+    {Text::H01, "H01", "Tak ty už chceš vážně končit?"},
+    {Text::H02, "H02", "Zaplatil jsi včele tisíc korun mýtného. Aspoň nepíchla."},
+    {Text::H03, "H03", "Tvou kartičku teď mají včely."},
+    {Text::H04, "H04", "Dal jsi kartu lásky paní Růženě a ještě ten den sis ji musel vzít."},
+    {Text::H05, "H05", "Prodal jsi pár deci krve za čtyři stovky."},
+    {Text::H06, "H06", "Za jednu kartičku z trafiky jsi dal celé jmění, jen abys měl nějaké drobné."},
+    {Text::H07, "H07", "Vyrazil jsi dveře od směnárny."},
+    {Text::H08, "H08", "Tady se sčítá všechno, co jsi dnes stačil provést."},
+    {Text::H09, "H09", "částka peněz, které máš zrovna u sebe"},
+    {Text::H10, "H10", "všechny peníze které máš"},
+    {Text::H11, "H11", "Opil ses tolik, že si nic nepamatuješ."},
+    {Text::H12, "H12", "Vysmál ses Frantovi z lavičky. Takhle se to nedělá."},
+    {Text::H13, "H13", "Zabil jsi domovníka a pak ses mu vysmál. Celý panelák to slyší."},
+    {Text::CaptionJitDal, "Jít Dál", "Jít Dál"},
+    {Text::CaptionDal, "Dál", "Dál"},
+    {Text::CaptionSmulaNicNemas, "Smůla nic nemáš", "Smůla nic nemáš"},
+    {Text::CaptionJdiPryc, "Jdi pryč", "Jdi pryč"},
+    {Text::CaptionJetDoJirikova, "Jet do Jiříkova", "Jet do Jiříkova"},
+    {Text::CaptionZustatVRumburku, "Zůstat v Rumburku", "Zůstat v Rumburku"},
+    {Text::CaptionJetDoSluknova, "Jet do Śluknova", "Jet do Śluknova"},
+    {Text::CaptionVyrazitDvere, "Vyrazit dveře", "Vyrazit dveře"},
+    {Text::CaptionJitMenitJinam, "Jít měnit jinam", "Jít měnit jinam"},
+    {Text::CaptionInventar, "Inventář", "Inventář"},
+    {Text::CaptionKonec, "Konec", "Konec"},
+    {Text::CaptionPokracovat, "Pokračovat", "Pokračovat"},
+    {Text::CaptionZabit, "Zabít", "Zabít"},
+    {Text::CaptionProsacovat, "Prošacovat", "Prošacovat"},
+    {Text::CaptionJitPryc, "Jít pryč", "Jít pryč"},
+    {Text::CaptionVyjit, "Vyjít", "Vyjít"},
+    {Text::CaptionPenize, "Peníze:", "Peníze:"},
+}};
+
+constexpr bool inKeyOrder() {
+    for (std::size_t i = 0; i < kTexts.size(); ++i)
+        if (static_cast<std::size_t>(kTexts[i].key) != i) return false;
+    return true;
+}
+static_assert(inKeyOrder(), "the text table follows the order of Text");
+
+}  // namespace
+
+std::string_view text(Text key) { return kTexts[static_cast<std::size_t>(key)].text; }
+
+std::string_view keyName(Text key) { return kTexts[static_cast<std::size_t>(key)].name; }
+
+}  // namespace tolm::content

@@ -1,0 +1,81 @@
+// Every text has the length its place was made for, on one line.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "content/text.h"
+
+namespace tolm::content {
+namespace {
+
+// Characters are code points: "Šluknov" is seven, whatever UTF-8 makes of it.
+std::size_t codePoints(std::string_view s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+bool validUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (len == 0 || i + len > s.size()) return false;
+        for (std::size_t k = 1; k < len; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += len;
+    }
+    return true;
+}
+
+struct Length {
+    Text key;
+    std::size_t length;
+};
+
+constexpr Length kLengths[] = {
+    {Text::T00, 168}, {Text::T01, 134}, {Text::T02, 175}, {Text::T03, 51},  {Text::T04, 185}, {Text::T05, 331},
+    {Text::T06, 270}, {Text::T07, 552}, {Text::T08, 592}, {Text::T09, 64},  {Text::T10, 65},  {Text::T11, 25},
+    {Text::T12, 346}, {Text::T13, 616}, {Text::T14, 140}, {Text::T15, 91},  {Text::T16, 239}, {Text::T17, 592},
+    {Text::T18, 233}, {Text::T19, 63},  {Text::T20, 129}, {Text::T21, 591}, {Text::T22, 491}, {Text::T23, 71},
+    {Text::T24, 33},  {Text::T25, 575}, {Text::T26, 710}, {Text::T27, 590}, {Text::T28, 221}, {Text::T29, 501},
+    {Text::T30, 492}, {Text::T31, 217}, {Text::T32, 338}, {Text::T33, 176}, {Text::T34, 97},
+    {Text::D1, 91},   {Text::D2, 60},   {Text::D3, 60},   {Text::D4, 63},   {Text::E0, 0},
+    {Text::C01, 9},   {Text::C03, 16},  {Text::C04, 15},  {Text::C05, 6},   {Text::C06, 8},   {Text::C07, 8},
+    {Text::C08, 7},   {Text::C09, 16},  {Text::C10, 15},  {Text::C11, 11},  {Text::C12, 13},  {Text::C13, 13},
+    {Text::C14, 14},  {Text::C15, 12},  {Text::C16, 14},  {Text::C17, 8},   {Text::C18, 13},  {Text::C19, 9},
+    {Text::C20, 10},  {Text::C21, 12},  {Text::C22, 12},  {Text::C23, 14},  {Text::C24, 10},  {Text::C25, 14},
+    {Text::C26, 17},  {Text::C27, 5},   {Text::C28, 16},  {Text::C29, 8},
+    {Text::H01, 29},  {Text::H02, 55},  {Text::H03, 29},  {Text::H04, 66},  {Text::H05, 41},  {Text::H06, 75},
+    {Text::H07, 30},  {Text::H08, 50},  {Text::H09, 37},  {Text::H10, 24},  {Text::H11, 38},  {Text::H12, 51},
+    {Text::H13, 63},
+};
+
+TEST(Texts, EachHasItsLengthInCharacters) {
+    for (const auto& [key, length] : kLengths) {
+        SCOPED_TRACE(std::string(keyName(key)));
+        EXPECT_TRUE(validUtf8(text(key)));
+        EXPECT_EQ(codePoints(text(key)), length);
+    }
+}
+
+TEST(Texts, AreSingleLinesOfPrintableText) {
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        const std::string_view s = text(static_cast<Text>(i));
+        SCOPED_TRACE(std::string(keyName(static_cast<Text>(i))));
+        for (unsigned char c : s) EXPECT_GE(c, 0x20) << "control character in the text";
+        if (!s.empty()) {
+            EXPECT_NE(s.front(), ' ');
+        }
+    }
+}
+
+TEST(Texts, T31EndsWithABlankAndNoOtherDoes) {
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        const auto key = static_cast<Text>(i);
+        const std::string_view s = text(key);
+        EXPECT_EQ(!s.empty() && s.back() == ' ', key == Text::T31) << keyName(key);
+    }
+}
+
+}  // namespace
+}  // namespace tolm::content

@@ -1,0 +1,57 @@
+// The game on screen for tests: the window, its form, and a player's mouse and keys.
+#pragma once
+
+#include <QPoint>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "runtime/headless_form.h"
+#include "runtime/qt_form.h"
+#include "ui/game_window.h"
+
+namespace tolm::testing {
+
+class WidgetDriver {
+public:
+    // Builds the window and starts the game, as the program does.
+    WidgetDriver();
+    ~WidgetDriver();
+
+    ui::GameWindow& window() { return *window_; }
+    runtime::QtForm& form() { return *form_; }
+    runtime::RecordingReporter& reporter() { return reporter_; }
+
+    // Where a control lies, in window coordinates.
+    QPoint centreOf(Control c) const;
+
+    void clickAt(QPoint windowPoint, Qt::KeyboardModifiers modifiers = {});
+    void click(Control c) { clickAt(centreOf(c)); }
+    void moveTo(QPoint windowPoint, Qt::MouseButtons held = {});
+    void moveOnto(Control c, Qt::MouseButtons held = {}) { moveTo(centreOf(c), held); }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {});
+
+    // Tab to the control, then press Space.
+    void activateByKeyboard(Control c);
+
+    // Whether a click at the control's centre reaches it: it is the front visible control there.
+    bool reachableByMouse(Control c) const;
+
+    // Chooses as a player would: with the mouse where it can, else with the keyboard.
+    void choose(Control c);
+    void play(const std::vector<Control>& path) {
+        for (Control c : path) choose(c);
+    }
+
+    bool visible(Control c) const;
+    std::string caption(Control c) const;
+    Control focused() const;
+    std::set<Control> visibleControls() const;
+
+private:
+    runtime::RecordingReporter reporter_;
+    std::unique_ptr<ui::GameWindow> window_;
+    std::unique_ptr<runtime::QtForm> form_;
+};
+
+}  // namespace tolm::testing

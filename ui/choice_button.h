@@ -1,0 +1,18 @@
+// A push button whose caption wraps at word boundaries, activated by Space, Return or Enter.
+#pragma once
+
+#include <QPushButton>
+
+namespace tolm::ui {
+
+class ChoiceButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit ChoiceButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace tolm::ui

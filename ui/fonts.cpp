@@ -1,0 +1,44 @@
+// Font families by name, each followed by the free font that has its shapes and widths.
+#include "ui/fonts.h"
+
+#include <QStringList>
+
+namespace tolm::ui {
+namespace {
+
+constexpr int kDotsPerInch = 96;
+constexpr int kPointsPerInch = 72;
+
+QString familyName(Family family) {
+    switch (family) {
+        case Family::MsSansSerif: return QStringLiteral("MS Sans Serif");
+        case Family::BookmanOldStyle: return QStringLiteral("Bookman Old Style");
+        case Family::ComicSansMs: return QStringLiteral("Comic Sans MS");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString substituteFamily(Family family) {
+    switch (family) {
+        // Liberation Sans keeps the narrow widths the captions were sized for;
+        // a wider sans would push "Zůstat v Rumburku" onto two lines.
+        case Family::MsSansSerif: return QStringLiteral("Liberation Sans");
+        case Family::BookmanOldStyle: return QStringLiteral("URW Bookman");
+        case Family::ComicSansMs: return QStringLiteral("Comic Neue");
+    }
+    return {};
+}
+
+QFont qtFont(const Font& font) {
+    QFont f;
+    f.setFamilies({familyName(font.family), substituteFamily(font.family)});
+    // Centipoints to pixels: every size in the layout lands on a whole pixel.
+    f.setPixelSize(font.centipoints * kDotsPerInch / (kPointsPerInch * 100));
+    f.setWeight(static_cast<QFont::Weight>(font.weight));
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+}  // namespace tolm::ui
