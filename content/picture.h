@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+#include "content/text.h"
+
 namespace tolm::content {
 
 // PIC-1 .. PIC-14, in the window order of the picture boxes that hold them.
@@ -14,6 +16,9 @@ enum class Picture : std::uint8_t {
 };
 
 inline constexpr std::size_t kPictureCount = 14;
+
+// What a screen reader says for the picture.
+constexpr Text altText(Picture key) { return static_cast<Text>(static_cast<std::size_t>(Text::A01) + static_cast<std::size_t>(key)); }
 
 // The picture's whole BMP file, as built into the executable.
 std::span<const std::uint8_t> pictureFile(Picture key);

@@ -7,8 +7,9 @@
 namespace tolm::content {
 
 // T: story texts in P; D: card descriptions in Popis; E0: the empty description;
-// C: captions; H: tooltips. Captions that are fixed words of the game carry the word
-// itself in their key, transliterated, and their own text as their name.
+// C: captions; H: tooltips; A: what a screen reader says for the pictures (A01..A14, in
+// picture order) and for the tally's outline (A15). Captions that are fixed words of the
+// game carry the word itself in their key, transliterated, and their own text as their name.
 enum class Text : std::uint8_t {
     T00, T01, T02, T03, T04, T05, T06, T07, T08, T09,
     T10, T11, T12, T13, T14, T15, T16, T17, T18, T19,
@@ -19,6 +20,7 @@ enum class Text : std::uint8_t {
     C10, C11, C12, C13, C14, C15, C16, C17, C18, C19,
     C20, C21, C22, C23, C24, C25, C26, C27, C28, C29,
     H01, H02, H03, H04, H05, H06, H07, H08, H09, H10, H11, H12, H13,
+    A01, A02, A03, A04, A05, A06, A07, A08, A09, A10, A11, A12, A13, A14, A15,
     CaptionJitDal, CaptionDal, CaptionSmulaNicNemas, CaptionJdiPryc, CaptionJetDoJirikova,
     CaptionZustatVRumburku, CaptionJetDoSluknova, CaptionVyrazitDvere, CaptionJitMenitJinam,
     CaptionInventar, CaptionKonec, CaptionPokracovat, CaptionZabit, CaptionProsacovat, CaptionJitPryc,

@@ -2,6 +2,7 @@
 #include "runtime/qt_form.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
@@ -19,9 +20,13 @@ QtForm::QtForm(ui::GameWindow& window, Reporter& reporter) : Form(reporter), win
             connect(button, &QAbstractButton::clicked, this, [this, c = row.control] { deliver(engine::click(c)); });
         }
         // Pointer moves are watched only where the story has something to say about them.
-        if (engine::handlerFor(engine::mouseMove(row.control))) {
+        if (const engine::Handler* hover = engine::handlerFor(engine::mouseMove(row.control))) {
             w->setMouseTracking(true);
             w->installEventFilter(this);
+            // What pointing at a card tells the eye, its description tells a screen reader.
+            for (const engine::Step& step : hover->list())
+                if (step.action == engine::Action::Describe)
+                    w->setAccessibleDescription(QString::fromUtf8(content::text(step.text)));
         }
     }
     if (engine::handlerFor(engine::kFormMouseMove)) {
@@ -52,6 +57,9 @@ Status QtForm::setCaption(Control c, std::string_view text) {
     auto* label = qobject_cast<QLabel*>(window_.widget(c));
     if (!label || !supports(c, Operation::SetCaption)) return Status::Failed;
     label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // A new story, purse or description is read out without the player hunting for it.
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
     return Status::Ok;
 }
 

@@ -35,7 +35,15 @@ void ChoiceButton::keyPressEvent(QKeyEvent* event) {
         click();
         return;
     }
-    QPushButton::keyPressEvent(event);
+    // Arrows walk the same chain as Tab; a plain button would jump by geometry instead,
+    // and the buttons of one row all lie on top of each other.
+    switch (event->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right: focusNextChild(); return;
+        case Qt::Key_Up:
+        case Qt::Key_Left: focusPreviousChild(); return;
+        default: QPushButton::keyPressEvent(event);
+    }
 }
 
 }  // namespace tolm::ui

@@ -1,4 +1,4 @@
-// A push button whose caption wraps at word boundaries, activated by Space, Return or Enter.
+// A push button whose caption wraps; Space, Return or Enter choose it, arrows move the focus.
 #pragma once
 
 #include <QPushButton>

@@ -49,6 +49,7 @@ QPixmap decoded(content::Picture key) {
 
 GameWindow::GameWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setAccessibleName(windowTitle());
     setFont(qtFont(kWindowFont));
     paintBackground(this, colour(SystemColour::AppWorkspace, palette()));
     resize(toPixels(kRestoredClientArea.width), toPixels(kRestoredClientArea.height));
@@ -80,7 +81,12 @@ QWidget* GameWindow::build(const ControlRow& row) {
             break;
         }
         case Kind::Button: w = new ChoiceButton(captionOf(row), parent); break;
-        case Kind::PictureBox: w = new PictureBox(decoded(std::get<content::Picture>(row.caption)), parent); break;
+        case Kind::PictureBox: {
+            const auto picture = std::get<content::Picture>(row.caption);
+            w = new PictureBox(decoded(picture), parent);
+            w->setAccessibleName(qText(content::altText(picture)));
+            break;
+        }
         case Kind::Frame: {
             auto* frame = new QGroupBox(captionOf(row), parent);
             frame->setFocusPolicy(Qt::NoFocus);
@@ -88,12 +94,19 @@ QWidget* GameWindow::build(const ControlRow& row) {
             w = frame;
             break;
         }
-        case Kind::Shape: w = new OutlineShape(parent); break;
+        case Kind::Shape:
+            w = new OutlineShape(parent);
+            w->setAccessibleName(qText(content::Text::A15));
+            break;
     }
     w->setObjectName(QString::fromUtf8(controlName(row.control)));
     w->setGeometry(pixels(row.rect));
     if (row.font) w->setFont(qtFont(*row.font));
-    if (row.tooltip) w->setToolTip(qText(*row.tooltip));
+    if (row.tooltip) {
+        // What the pointer's hint says, a screen reader says too.
+        w->setToolTip(qText(*row.tooltip));
+        w->setAccessibleDescription(qText(*row.tooltip));
+    }
     // Only the story decides what a pointer move means; nothing bubbles up to the window.
     w->setAttribute(Qt::WA_NoMousePropagation);
     w->setVisible(row.visibleAtStart);
