@@ -5,7 +5,7 @@ PACKAGES   := $(shell sed -e 's/\#.*//' tools/debian-packages.txt)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 CONFIGURED := $(BUILD)/build.ninja
 
-.PHONY: all deps build run test screenshot endings clean
+.PHONY: all deps build run test screenshot endings scene-shots clean
 
 all: build
 
@@ -37,5 +37,14 @@ screenshot: build
 endings: build
 	tools/ending-shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/endings
 
+# Every scene picture in the real window, for a look.
+scene-shots: build
+	tools/pictures/scene-shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scenes
+
 clean:
 	rm -rf $(BUILD)
+
+# The Debian package, from the same build: $(BUILD)/tolm_<version>_<arch>.deb
+.PHONY: package
+package: build
+	cmake --build $(BUILD) --target package

@@ -1,9 +1,13 @@
 // Builds every control from its row: kind, place, font, colours, caption, tooltip, order.
 #include "ui/game_window.h"
 
+#include <QBuffer>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImageReader>
 #include <algorithm>
 
+#include "content/icon.h"
 #include "ui/choice_button.h"
 #include "ui/fonts.h"
 #include "ui/outline_shape.h"
@@ -38,6 +42,20 @@ void paintBackground(QWidget* w, const QColor& back) {
     w->setAutoFillBackground(true);
 }
 
+// Every image of the program icon, so the title bar and the task switcher each take their size.
+QIcon programIcon() {
+    const auto file = content::programIconFile();
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "ICO");
+    QIcon icon;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        reader.jumpToImage(i);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 QPixmap decoded(content::Picture key) {
     const auto file = content::pictureFile(key);
     QPixmap pixmap;
@@ -50,6 +68,7 @@ QPixmap decoded(content::Picture key) {
 GameWindow::GameWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     setAccessibleName(windowTitle());
+    setWindowIcon(programIcon());
     setFont(qtFont(kWindowFont));
     paintBackground(this, colour(SystemColour::AppWorkspace, palette()));
     resize(toPixels(kRestoredClientArea.width), toPixels(kRestoredClientArea.height));

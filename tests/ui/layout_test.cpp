@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -58,6 +59,29 @@ TEST_F(Layout, FontsResolveToTheirSubstitutesAtTheirSizeAndWeight) {
     }
 }
 
+// No glyph is borrowed from another font, so a letter missing from its font would show as a box.
+TEST_F(Layout, EveryLetterShownIsInTheFontThatShowsIt) {
+    using content::Text;
+    auto texts = [](Text first, Text last) {
+        std::vector<Text> keys;
+        for (auto k = static_cast<std::size_t>(first); k <= static_cast<std::size_t>(last); ++k)
+            keys.push_back(static_cast<Text>(k));
+        return keys;
+    };
+    auto expectInFont = [&](Control c, const QString& shown) {
+        const QFontMetrics metrics(w(c)->font());
+        for (const char32_t letter : shown.toUcs4())
+            EXPECT_TRUE(metrics.inFontUcs4(letter))
+                << controlName(c) << " lacks U+" << std::hex << static_cast<std::uint32_t>(letter);
+    };
+    for (const ControlRow& row : kLayout)
+        if (const auto* key = std::get_if<Text>(&row.caption)) expectInFont(row.control, QString::fromUtf8(content::text(*key)));
+    // What the story writes while it runs: its texts, the card descriptions and the purse.
+    for (Text key : texts(Text::T00, Text::T34)) expectInFont(Control::P, QString::fromUtf8(content::text(key)));
+    for (Text key : texts(Text::D1, Text::E0)) expectInFont(Control::Popis, QString::fromUtf8(content::text(key)));
+    expectInFont(Control::penize, QStringLiteral("-0123456789"));
+}
+
 TEST_F(Layout, LabelsCarryTheirBackColour) {
     for (const ControlRow& row : kLayout) {
         const auto* rgb = std::get_if<Rgb>(&row.back);
@@ -110,6 +134,8 @@ TEST_F(Layout, TabPositionsAreEachUsedOnce) {
 
 TEST_F(Layout, TheWindowIsTitledAndRestoresToShowEveryControl) {
     EXPECT_EQ(game.window().windowTitle(), QStringLiteral("Tolm"));
+    const QList<QSize> iconSizes = game.window().windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
     EXPECT_TRUE(game.window().isMaximized());
     EXPECT_EQ(game.window().normalGeometry().size(), QSize(801, 577));
     QRect extent;

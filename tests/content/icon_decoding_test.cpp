@@ -1,0 +1,71 @@
+// The icon as the desktop and the window read it: Qt decodes the .ico and the theme's PNGs
+// to the same pixels, transparent where the mask is clear.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+
+#include "content/icon.h"
+#include "tests/content/little_endian.h"
+
+namespace tolm::content {
+namespace {
+
+std::vector<QImage> icoImages() {
+    const auto ico = programIconFile();
+    QByteArray bytes(reinterpret_cast<const char*>(ico.data()), static_cast<qsizetype>(ico.size()));
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "ICO");
+    std::vector<QImage> images;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        reader.jumpToImage(i);
+        images.push_back(reader.read().convertToFormat(QImage::Format_ARGB32));
+    }
+    return images;
+}
+
+TEST(IconDecoding, IcoFileGivesTheThreeSizesInOrder) {
+    const std::vector<QImage> images = icoImages();
+    ASSERT_EQ(images.size(), 3u);
+    EXPECT_EQ(images[0].size(), QSize(32, 32));
+    EXPECT_EQ(images[1].size(), QSize(32, 32));
+    EXPECT_EQ(images[2].size(), QSize(16, 16));
+    // The monochrome image is the same house in black and white.
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb mono = images[0].pixel(x, y);
+            EXPECT_TRUE(qAlpha(mono) == 0 || mono == qRgb(0, 0, 0) || mono == qRgb(255, 255, 255)) << x << ", " << y;
+        }
+    }
+}
+
+TEST(IconDecoding, ThemePngsShowTheColourImagesPixelForPixel) {
+    const std::vector<QImage> images = icoImages();
+    ASSERT_EQ(images.size(), 3u);
+    const std::pair<int, std::size_t> kSizes[] = {{32, 1}, {16, 2}};
+    for (const auto& [size, index] : kSizes) {
+        SCOPED_TRACE(size);
+        const QString png = QString::fromStdString((testing::artDir() / ("tolm-" + std::to_string(size) + ".png")).string());
+        const QImage theme = QImage(png, "PNG").convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(theme.size(), QSize(size, size)) << "the PNG does not decode";
+        int transparent = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb a = theme.pixel(x, y);
+                const QRgb b = images[index].pixel(x, y);
+                EXPECT_EQ(qAlpha(a), qAlpha(b)) << x << ", " << y;
+                if (qAlpha(a) == 0) {
+                    ++transparent;
+                } else {
+                    EXPECT_EQ(a, b) << x << ", " << y;
+                }
+            }
+        }
+        EXPECT_GT(transparent, 0);
+    }
+}
+
+}  // namespace
+}  // namespace tolm::content

@@ -1,0 +1,101 @@
+// Draws the scene pictures and the program icon into the files the build embeds:
+//   tolm-pictures DIR            pic-1.bmp .. pic-14.bmp, icon-30001.bin .. icon-30003.bin,
+//                                icon-group.bin, tolm.ico, tolm-16.png, tolm-32.png
+//   tolm-pictures --preview DIR  pic-N.png (whole) and pic-N-seen.png (what its box shows),
+//                                to look at a drawing while changing it
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "tools/pictures/formats.h"
+#include "tools/pictures/icon_art.h"
+#include "tools/pictures/scenes.h"
+
+namespace {
+
+using namespace tolm::pictures;
+namespace fs = std::filesystem;
+
+struct IconEntry {
+    std::uint16_t id;  // the image's resource id
+    int size;
+    int bitsPerPixel;
+};
+
+// The order of the icon's images, in the .ico file and in the icon group alike.
+constexpr std::array<IconEntry, 3> kIconImages{{{30001, 32, 1}, {30002, 32, 4}, {30003, 16, 4}}};
+
+bool write(const fs::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) std::fprintf(stderr, "tolm-pictures: cannot write %s\n", path.c_str());
+    return static_cast<bool>(out);
+}
+
+std::string baseName(const Scene& scene) {
+    std::string name{"pic-"};
+    name += scene.key.substr(scene.key.find('-') + 1);
+    return name;
+}
+
+Canvas seenPart(const Canvas& picture) {
+    Canvas seen(kSeenWidth, kSeenHeight, Colour::Black);
+    for (int y = 0; y < kSeenHeight; ++y) {
+        for (int x = 0; x < kSeenWidth; ++x) seen.plot(x, y, picture.at(x, y));
+    }
+    return seen;
+}
+
+bool writeContent(const fs::path& dir) {
+    bool ok = true;
+    for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".bmp"), bmpFile(drawScene(scene)));
+
+    std::array<IconImage, kIconImages.size()> images;
+    std::array<std::uint16_t, kIconImages.size()> ids{};
+    for (std::size_t i = 0; i < kIconImages.size(); ++i) {
+        const IconEntry& entry = kIconImages[i];
+        images[i] = iconImage(drawIcon(entry.size, entry.bitsPerPixel == 1), entry.bitsPerPixel);
+        ids[i] = entry.id;
+        ok &= write(dir / ("icon-" + std::to_string(entry.id) + ".bin"), images[i].bytes);
+    }
+    ok &= write(dir / "icon-group.bin", iconGroup(images, ids));
+    ok &= write(dir / "tolm.ico", iconFile(images));
+    // The desktop's icon theme takes the colour images.
+    ok &= write(dir / "tolm-32.png", pngFile(drawIcon(32, false)));
+    ok &= write(dir / "tolm-16.png", pngFile(drawIcon(16, false)));
+    return ok;
+}
+
+bool writePreview(const fs::path& dir) {
+    bool ok = true;
+    for (const Scene& scene : kScenes) {
+        const Canvas picture = drawScene(scene);
+        ok &= write(dir / (baseName(scene) + ".png"), pngFile(picture));
+        ok &= write(dir / (baseName(scene) + "-seen.png"), pngFile(seenPart(picture)));
+        std::printf("%.*s  %s.png  %.*s\n", static_cast<int>(scene.key.size()), scene.key.data(),
+                    baseName(scene).c_str(), static_cast<int>(scene.box.size()), scene.box.data());
+    }
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool preview = argc == 3 && std::string_view(argv[1]) == "--preview";
+    if (argc != 2 && !preview) {
+        std::fprintf(stderr, "usage: tolm-pictures [--preview] DIR\n");
+        return 2;
+    }
+    const fs::path dir = argv[argc - 1];
+    std::error_code error;
+    fs::create_directories(dir, error);
+    if (error) {
+        std::fprintf(stderr, "tolm-pictures: cannot make %s: %s\n", dir.c_str(), error.message().c_str());
+        return 1;
+    }
+    return (preview ? writePreview(dir) : writeContent(dir)) ? 0 : 1;
+}

@@ -1,0 +1,914 @@
+// One drawing per scene. Each draws its subject in the part its box shows (kSeenWidth by
+// kSeenHeight from the top-left corner) and lets the scene run on beyond it.
+#include "tools/pictures/scenes.h"
+
+#include <utility>
+
+#include "tools/pictures/props.h"
+
+namespace tolm::pictures {
+namespace {
+
+using enum Colour;
+
+constexpr int kGround = 214;  // where the floor or the street meets the wall or the sky
+
+// ---------------------------------------------------------------- shared scenery
+
+// The exchange office by the station: its wall, the rates in the window, the station.
+void exchangeOffice(Canvas& c) {
+    c.fill(Paint(Silver, White, Mix::Sparse));
+    c.rect(0, 0, c.width(), 6, Grey);
+    bricks(c, 0, 170, c.width(), kGround - 170, Maroon, Grey);  // the plinth
+    pavement(c, 0, kGround, c.width(), c.height() - kGround);
+    c.rect(0, kGround, c.width(), 2, Black);
+    c.rect(230, 60, 300, 140, Black);
+    c.rect(234, 64, 292, 132, Paint(Teal, Navy, Mix::Checker));
+    board(c, 260, 76, 240, 108, "", White, Black, 1);
+    const char* rates[] = {"KURZY", "EUR  25,10", "USD  23,40", "GBP  29,80", "CHF  26,50"};
+    for (int i = 0; i < 5; ++i) c.text(276, 86 + i * 18, rates[i], i == 0 ? Red : Black, 1);
+    for (int x = 238; x < 526; x += 24) c.rect(x, 64, 3, 132, Grey);  // the window bars
+    c.rect(560, 0, 8, kGround, Black);  // drainpipe
+    c.rect(561, 0, 6, kGround, Grey);
+    // The station next door, its clock stopped long ago.
+    c.rect(580, 30, 177, kGround - 30, Paint(Yellow, Olive, Mix::Sparse));
+    c.rect(580, 30, 177, 4, Maroon);
+    board(c, 596, 44, 140, 24, "NÁDRAŽÍ", White, Navy, 2);
+    c.ellipse(666, 96, 16, 16, Black);
+    c.ellipse(666, 96, 14, 14, White);
+    c.line({666, 96}, {666, 86}, Black, 2);
+    c.line({666, 96}, {674, 100}, Black, 2);
+    for (int x : {600, 700}) {
+        c.rect(x, 130, 36, kGround - 130, Black);
+        c.rect(x + 2, 132, 32, kGround - 132, Navy);
+    }
+}
+
+void exchangeSign(Canvas& c, int dropLeft, int dropRight) {
+    c.polygon({{6, 6 + dropLeft}, {180, 6 + dropRight}, {180, 42 + dropRight}, {6, 42 + dropLeft}}, Black);
+    c.polygon({{8, 8 + dropLeft}, {178, 8 + dropRight}, {178, 40 + dropRight}, {8, 40 + dropLeft}}, Navy);
+    const int lift = (dropLeft + dropRight) / 2;
+    c.text(8 + (170 - Canvas::textWidth("SMĚNÁRNA", 3)) / 2, 20 + lift, "SMĚNÁRNA", Yellow, 3);
+}
+
+// The bus route's landscape: hills of the border country under a clear sky.
+void hills(Canvas& c, int horizon) {
+    sky(c, 0, horizon, Blue, Aqua);
+    c.ellipse(120, horizon + 30, 260, 70, Paint(Green, Teal, Mix::Checker));
+    c.ellipse(520, horizon + 40, 320, 90, Paint(Green, Teal, Mix::Sparse));
+    c.ellipse(330, horizon + 60, 240, 80, Green);
+    c.rect(0, horizon + 40, c.width(), c.height() - horizon - 40, Green);
+}
+
+void road(Canvas& c, int top, int bottom) {
+    c.rect(0, top, c.width(), bottom - top, Paint(Grey, Black, Mix::Sparse));
+    c.rect(0, top, c.width(), 3, Silver);  // kerb
+    for (int x = 0; x < c.width(); x += 60) c.rect(x, (top + bottom) / 2, 34, 3, White);
+}
+
+void cobbles(Canvas& c, int top) {
+    c.rect(0, top, c.width(), c.height() - top, Grey);
+    for (int y = top; y < c.height(); y += 8) {
+        for (int x = (y / 8) % 2 * 5; x < c.width(); x += 10) c.rect(x + 1, y + 1, 8, 6, Silver);
+    }
+    c.rect(0, top, c.width(), 2, Black);
+}
+
+// A town house of the squares: a coloured front, a gable, two rows of windows.
+void townHouse(Canvas& c, int x, int w, int top, Paint front, Colour roof) {
+    c.polygon({{x - 2, top + 1}, {x + w / 2, top - w / 3}, {x + w + 2, top + 1}}, Black);
+    c.polygon({{x, top}, {x + w / 2, top - w / 3 + 2}, {x + w, top}}, roof);
+    c.rect(x - 1, top, w + 2, kGround - top, Black);
+    c.rect(x, top + 1, w, kGround - top - 1, front);
+    for (int row = 0; row < 2; ++row) {
+        for (int wx = x + 8; wx + 14 < x + w; wx += 24) {
+            c.rect(wx - 1, top + 12 + row * 36, 14, 22, Black);
+            c.rect(wx, top + 13 + row * 36, 12, 20, Paint(Teal, Aqua, Mix::Sparse));
+            c.rect(wx + 5, top + 13 + row * 36, 2, 20, White);
+        }
+    }
+}
+
+// Šluknov's square, behind the people met there.
+void sluknovSquare(Canvas& c) {
+    sky(c, 0, 120, Blue, Aqua);
+    cloud(c, 420, 30, 12);
+    townHouse(c, 0, 70, 80, Paint(Yellow, White, Mix::Checker), Maroon);
+    townHouse(c, 70, 64, 96, Paint(Aqua, White, Mix::Checker), Red);
+    townHouse(c, 134, 80, 70, Paint(Lime, White, Mix::Sparse), Maroon);
+    townHouse(c, 214, 90, 90, Paint(Fuchsia, White, Mix::Sparse), Red);
+    townHouse(c, 304, 72, 76, Paint(Yellow, White, Mix::Checker), Maroon);
+    // The town hall with its little tower.
+    c.rect(376, 40, 180, kGround - 40, Black);
+    c.rect(378, 42, 176, kGround - 42, Paint(White, Silver, Mix::Checker));
+    c.rect(446, 0, 40, 42, Black);
+    c.rect(448, 0, 36, 42, Silver);
+    c.ellipse(466, 20, 10, 10, Black);
+    c.ellipse(466, 20, 8, 8, White);
+    board(c, 410, 60, 112, 20, "RADNICE", Navy, White, 1);
+    for (int wx = 392; wx < 540; wx += 28) {
+        c.rect(wx, 100, 16, 26, Black);
+        c.rect(wx + 1, 101, 14, 24, Teal);
+    }
+    c.rect(450, 150, 32, kGround - 150, Black);
+    c.rect(452, 152, 28, kGround - 152, Maroon);
+    townHouse(c, 556, 96, 84, Paint(Aqua, White, Mix::Sparse), Maroon);
+    townHouse(c, 652, 110, 96, Paint(Yellow, White, Mix::Sparse), Red);
+    cobbles(c, kGround);
+}
+
+// ---------------------------------------------------------------- the scenes
+
+void panelak(Canvas& c) {
+    Random random(11);
+    sky(c, 0, kGround, Blue, Aqua);
+    cloud(c, 300, 40, 14);
+    cloud(c, 620, 26, 11);
+    // Two more blocks down the street, behind a row of trees.
+    panelHouse(c, {230, kGround - panelHouseHeight(8), 8, 12, Yellow, 7});
+    panelHouse(c, {530, kGround - panelHouseHeight(10), 10, 9, Lime, 5});
+    tree(c, 215, kGround, 44);
+    tree(c, 505, kGround, 50);
+    // The house of the scene fills its box.
+    panelHouse(c, {8, kGround - panelHouseHeight(11), 11, 7, Red, 3});
+    cloud(c, 150, 8, 8);
+    // Its entrance: canopy, glass door, house number.
+    c.rect(66, 178, 50, 6, Black);
+    c.rect(67, 179, 48, 4, Grey);
+    c.rect(74, 184, 34, kGround - 184, Black);
+    c.rect(76, 186, 14, kGround - 186, Paint(Teal, Aqua, Mix::Sparse));
+    c.rect(92, 186, 14, kGround - 186, Paint(Teal, Aqua, Mix::Sparse));
+    board(c, 82, 168, 18, 10, "12", Blue, White, 1);
+    // Street, the bench you woke up on, lawn and the estate's playground.
+    pavement(c, 0, kGround, c.width(), 26);
+    c.rect(0, kGround, c.width(), 2, Black);
+    c.rect(120, 204, 50, 4, Black);
+    c.rect(121, 205, 48, 2, Maroon);
+    c.rect(118, 214, 54, 5, Black);
+    c.rect(119, 215, 52, 3, Maroon);
+    c.rect(122, 219, 3, 12, Black);
+    c.rect(165, 219, 3, 12, Black);
+    c.rect(123, 208, 2, 6, Black);
+    c.rect(165, 208, 2, 6, Black);
+    grass(c, random, 0, kGround + 26, c.width(), c.height() - kGround - 26);
+    c.rect(80, kGround + 26, 24, c.height(), Paint(Silver, Grey, Mix::Sparse));  // the path
+    lampPost(c, 24, kGround + 10, 60, false);
+    // The slide: ladder up to a platform, the chute down.
+    for (int x : {300, 318}) c.rect(x, 330, 4, 90, Black);
+    for (int y = 340; y < 420; y += 12) c.rect(300, y, 22, 3, Red);
+    c.rect(296, 326, 34, 6, Black);
+    c.polygon({{326, 326}, {336, 326}, {412, 414}, {402, 420}}, Black);
+    c.polygon({{328, 328}, {334, 328}, {408, 414}, {403, 417}}, Yellow);
+    c.rect(396, 414, 24, 6, Black);
+    c.rect(440, 380, 150, 60, Black);  // sandpit
+    c.rect(444, 384, 142, 52, Paint(Yellow, Olive, Mix::Sparse));
+    tree(c, 200, 500, 60);
+    tree(c, 700, 520, 54);
+}
+
+void domovnik(Canvas& c) {
+    Random random(14);
+    // The stairwell: oil paint below, whitewash above, a terrazzo floor still wet from the mop.
+    c.fill(Paint(White, Silver, Mix::Checker));
+    c.rect(0, 110, c.width(), kGround - 110, Green);
+    c.rect(0, 108, c.width(), 3, Olive);
+    c.rect(0, kGround, c.width(), c.height() - kGround, Grey);
+    for (int i = 0; i < 3000; ++i) {
+        c.plot(random.below(c.width()), kGround + random.below(c.height() - kGround),
+               random.below(2) == 0 ? Silver : Black);
+    }
+    for (int i = 0; i < 12; ++i) {
+        c.ellipse(random.below(c.width()), kGround + 8 + random.below(c.height() - kGround - 8), 10 + random.below(20),
+                  2 + random.below(3), Paint(Grey, Aqua, Mix::Checker));
+    }
+    c.rect(0, kGround, c.width(), 2, Black);
+    // The flat's door behind him, and the letter boxes he will end up under.
+    door(c, 8, 60, 60, kGround - 60, Maroon);
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            const int x = 140 + col * 22;
+            const int y = 70 + row * 16;
+            c.rect(x, y, 20, 14, Black);
+            c.rect(x + 1, y + 1, 18, 12, Grey);
+            c.rect(x + 4, y + 4, 12, 2, Black);
+        }
+    }
+    // Beyond his shoulder: the stairs and their banister, the house rules, a wet-floor sign.
+    for (int step = 0; step < 12; ++step) {
+        const int x = 260 + step * 24;
+        const int y = kGround - (step + 1) * 16;
+        c.rect(x, y, c.width() - x, 16, Silver);
+        c.rect(x, y, c.width() - x, 2, Black);
+        c.rect(x, y, 2, 16, Grey);
+    }
+    c.line({260, kGround - 40}, {560, kGround - 240}, Maroon, 4);
+    board(c, 250, 20, 150, 70, "", White, Black, 1);
+    c.text(262, 30, "DOMOVNÍ ŘÁD", Red, 1);
+    for (int line = 0; line < 5; ++line) c.rect(262, 46 + line * 8, 120 - line * 9, 2, Grey);
+    c.rect(620, 40, 90, 60, Black);
+    c.rect(624, 44, 82, 52, Paint(Aqua, Teal, Mix::Sparse));
+    c.rect(664, 44, 2, 52, Black);
+    c.polygon({{430, 360}, {470, 260}, {510, 360}}, Black);
+    c.polygon({{436, 356}, {470, 268}, {504, 356}}, Yellow);
+    c.text(446, 320, "MOKRO", Black, 1);
+    c.ellipse(30, 22, 5, 6, Yellow);  // a bare bulb, out of his sight
+    c.ring(30, 22, 5, 6, Black);
+
+    // The caretaker: blue work coat, flat cap, mop in one hand, the other held out for the rent.
+    const Person him{.x = 95, .feet = 228, .height = 196, .skin = kSkin, .shirt = Navy, .trousers = Grey,
+                     .hair = Black, .mood = Mood::Angry, .leftHand = {22, 122}, .rightHand = {146, 140}};
+    c.line({170, 38}, {132, 206}, Black, 7);  // the mop's handle, behind him
+    c.line({170, 38}, {132, 206}, Olive, 5);
+    person(c, him);
+    const Point head = headCentre(him);
+    const int r = headRadius(him);
+    for (int k = -5; k <= 5; ++k) c.line({132, 204}, {132 + k * 4, 232}, k % 2 == 0 ? Silver : White, 2);
+    c.ellipse(146, 140, 7, 7, Black);
+    c.ellipse(146, 140, 6, 6, kSkin);
+    c.ellipse(22, 122, 9, 7, Black);  // the open palm
+    c.ellipse(22, 122, 8, 6, kSkin);
+    c.line({16, 118}, {28, 118}, Black);
+    // Bucket at his feet.
+    c.polygon({{150, 196}, {182, 196}, {178, 230}, {154, 230}}, Black);
+    c.polygon({{152, 198}, {180, 198}, {176, 228}, {156, 228}}, Grey);
+    c.rect(153, 198, 26, 4, Paint(Aqua, Teal, Mix::Checker));
+    // Cap.
+    c.ellipse(head.x, head.y - r / 2, r + 2, r / 2 + 1, Black);
+    c.ellipse(head.x, head.y - r / 2, r + 1, r / 2, Navy);
+    c.rect(head.x - r - 6, head.y - r / 4 - 2, 2 * r + 12, 5, Black);
+    c.rect(head.x - r - 5, head.y - r / 4 - 1, 2 * r + 10, 3, Blue);
+    // Moustache like a yard broom.
+    c.ellipse(head.x - 8, head.y + r / 2 - 1, 10, 4, Black);
+    c.ellipse(head.x + 8, head.y + r / 2 - 1, 10, 4, Black);
+    // Work coat: buttons, breast pocket with pencil, keys on the belt.
+    for (int i = 0; i < 3; ++i) c.ellipse(95, 122 + i * 20, 2, 2, Silver);
+    c.rect(106, 118, 16, 12, Blue);
+    c.rect(110, 110, 2, 10, Red);
+    c.rect(68, 170, 54, 4, Black);
+    c.ring(80, 180, 5, 5, Yellow, 2);
+    c.rect(82, 184, 2, 8, Yellow);
+    balloon(c, 2, 2, 84, 28, {48, 44}, "NÁJEM!", 2);
+}
+
+void picture10(Canvas& c) {
+    // Outside the house: neighbour Franta on the bench, a rohlík, and the pigeons waiting.
+    Random random(13);
+    sky(c, 0, 40, Blue, Aqua);
+    c.rect(0, 36, c.width(), 150, Black);
+    c.rect(0, 38, c.width(), 148, Silver);
+    for (int x = 0; x < c.width(); x += 88) c.rect(x, 38, 1, 148, Grey);  // panel joints
+    c.rect(0, 110, c.width(), 1, Grey);
+    for (int x = 10; x < c.width(); x += 44) {
+        for (int y : {50, 122}) {
+            c.rect(x - 1, y - 1, 26, 46, Black);
+            c.rect(x, y, 24, 44, Teal);
+            c.rect(x + 3, y + 3, 5, 3, Aqua);
+            c.rect(x + 11, y, 2, 44, Black);
+        }
+    }
+    // The entrance of number 12, further along.
+    c.rect(300, 110, 80, 8, Black);
+    c.rect(310, 118, 60, 68, Black);
+    c.rect(312, 120, 27, 66, Paint(Teal, Aqua, Mix::Sparse));
+    c.rect(341, 120, 27, 66, Paint(Teal, Aqua, Mix::Sparse));
+    board(c, 330, 96, 20, 12, "12", Blue, White, 1);
+    pavement(c, 0, 186, c.width(), 40);
+    c.rect(0, 186, c.width(), 2, Black);
+    grass(c, random, 0, 226, c.width(), c.height() - 226);
+    // The bench: back rest, seat, iron legs.
+    for (int y : {138, 150}) {
+        c.rect(4, y, 178, 8, Black);
+        c.rect(5, y + 1, 176, 6, Maroon);
+    }
+    c.rect(2, 180, 182, 7, Black);
+    c.rect(3, 181, 180, 5, Maroon);
+    for (int x : {14, 168}) c.rect(x, 187, 5, 36, Black);
+    // Franta: vest, bald top, eating.
+    const Person franta{.x = 92, .feet = 222, .height = 190, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Sparse),
+                        .trousers = Navy, .hair = kSkin, .mood = Mood::Calm, .leftHand = {50, 176},
+                        .rightHand = {118, 112}, .seated = true};
+    person(c, franta);
+    const Point head = headCentre(franta);
+    const int r = headRadius(franta);
+    c.ellipse(head.x - r + 2, head.y - 2, 5, 8, Grey);  // what is left of his hair
+    c.ellipse(head.x + r - 2, head.y - 2, 5, 8, Grey);
+    c.polyline({{head.x - 10, head.y - r + 6}, {head.x - 2, head.y - r + 2}, {head.x + 6, head.y - r + 6}}, Grey);
+    c.rect(head.x - 25, head.y + r + 8, 50, 3, Green);  // vest straps over the singlet
+    c.line({head.x - 18, head.y + r + 8}, {head.x - 22, head.y + r + 50}, Green, 4);
+    c.line({head.x + 18, head.y + r + 8}, {head.x + 22, head.y + r + 50}, Green, 4);
+    rohlik(c, 112, head.y + r * 3 / 5, 14);
+    for (int i = 0; i < 5; ++i) c.plot(104 + random.below(20), head.y + r + random.below(40), Olive);  // crumbs
+    pigeon(c, 150, 132, false);
+    pigeon(c, 30, 206, true);
+    pigeon(c, 150, 214, false);
+    pigeon(c, 70, 228, true);
+    pigeon(c, 260, 210, false);
+    pigeon(c, 420, 250, true);
+    pigeon(c, 600, 200, false);
+    c.rect(480, 150, 30, 36, Black);  // the bin
+    c.rect(482, 152, 26, 34, Green);
+}
+
+void picture9(Canvas& c) {
+    // The square: the church tower above the pub "U Lva" and the gambling hall's blinking sign.
+    sky(c, 0, 120, Blue, Aqua);
+    cloud(c, 300, 30, 12);
+    // The church: its tower above the roofs, the nave running off to the right.
+    c.rect(190, 40, 260, kGround - 40, Black);
+    c.rect(192, 42, 256, kGround - 42, Paint(White, Silver, Mix::Sparse));
+    c.ellipse(320, 150, 20, 20, Black);  // the portal
+    c.rect(300, 150, 41, kGround - 150, Black);
+    c.ellipse(320, 152, 17, 17, Maroon);
+    c.rect(303, 152, 35, kGround - 152, Maroon);
+    c.polygon({{186, 42}, {210, 10}, {430, 10}, {454, 42}}, Black);
+    c.polygon({{190, 40}, {212, 12}, {428, 12}, {450, 40}}, Maroon);
+    for (int x = 220; x < 440; x += 50) {
+        c.ellipse(x + 10, 70, 9, 14, Black);
+        c.ellipse(x + 10, 70, 7, 12, Paint(Blue, Yellow, Mix::Sparse));
+    }
+    c.rect(60, 30, 50, 100, Black);
+    c.rect(62, 32, 46, 98, Paint(White, Silver, Mix::Sparse));
+    c.polygon({{56, 32}, {85, 2}, {114, 32}}, Black);
+    c.polygon({{60, 31}, {85, 5}, {110, 31}}, Paint(Green, Teal, Mix::Checker));
+    c.rect(84, 0, 3, 6, Yellow);
+    c.ellipse(85, 52, 12, 12, Black);
+    c.ellipse(85, 52, 10, 10, White);
+    c.line({85, 52}, {85, 44}, Black, 2);
+    c.line({85, 52}, {91, 55}, Black, 2);
+    c.ellipse(85, 80, 6, 6, Black);  // the belfry's window
+    c.rect(79, 80, 13, 12, Black);
+    // The pub, "U Lva", with the lion on its sign.
+    c.rect(0, 100, 92, kGround - 100, Black);
+    c.rect(0, 102, 90, kGround - 102, Paint(Yellow, Olive, Mix::Checker));
+    c.rect(0, 100, 92, 6, Maroon);
+    board(c, 4, 112, 82, 22, "U LVA", Maroon, Yellow, 2);
+    c.line({64, 136}, {64, 142}, Black);
+    c.ellipse(64, 156, 14, 14, Black);  // the lion: mane, face, eyes, nose
+    c.ellipse(64, 156, 13, 13, Paint(Maroon, Olive, Mix::Checker));
+    c.ellipse(64, 157, 8, 8, Yellow);
+    c.plot(61, 155, Black);
+    c.plot(67, 155, Black);
+    c.rect(63, 159, 3, 2, Black);
+    c.rect(14, 150, 30, kGround - 150, Black);  // the door
+    c.rect(16, 152, 26, kGround - 152, Maroon);
+    c.rect(20, 158, 18, 14, Yellow);
+    // The gambling hall: a purple front and a sign whose bulbs blink.
+    c.rect(92, 92, 93, kGround - 92, Black);
+    c.rect(94, 94, 91, kGround - 94, Paint(Purple, Navy, Mix::Checker));
+    c.rect(94, 100, 91, 34, Black);
+    c.text(96, 109, "HERNA", Fuchsia, 3);
+    for (int i = 0; i < 15; ++i) {
+        // Some bulbs out: the sign blinks.
+        const Colour bulb = i % 3 == 0 ? Olive : Yellow;
+        c.ellipse(97 + i * 6, 102, 1, 1, bulb);
+        c.ellipse(97 + i * 6, 131, 1, 1, bulb);
+    }
+    sparkle(c, 176, 98, 6, White);
+    sparkle(c, 104, 136, 5, White);
+    c.text(112, 142, "NONSTOP", Lime, 1);
+    c.rect(106, 154, 70, 44, Black);  // the window and its machine
+    c.rect(108, 156, 66, 40, Paint(Navy, Blue, Mix::Sparse));
+    c.rect(120, 160, 42, 36, Red);
+    c.rect(124, 166, 34, 12, White);
+    c.text(126, 169, "777", Red, 1);
+    c.rect(160, 166, 3, 10, Silver);
+    // The square's cobbles, and a little further the plague column.
+    cobbles(c, kGround);
+    c.rect(520, 60, 20, kGround - 60, Black);
+    c.rect(522, 62, 16, kGround - 62, Silver);
+    c.ellipse(530, 50, 10, 14, Black);
+    c.ellipse(530, 50, 8, 12, Yellow);
+    c.rect(500, kGround - 20, 60, 20, Grey);
+    townHouse(c, 580, 80, 90, Paint(Aqua, White, Mix::Sparse), Red);
+    townHouse(c, 660, 97, 80, Paint(Lime, White, Mix::Sparse), Maroon);
+    pigeon(c, 300, 260, true);
+    pigeon(c, 330, 280, false);
+}
+
+void picture8(Canvas& c) {
+    // The exchange office, shut, its note gone yellow; inside, someone snores.
+    exchangeOffice(c);
+    exchangeSign(c, 0, 0);
+    door(c, 48, 66, 88, kGround - 66, Teal);
+    c.rect(60, 80, 64, 40, Black);  // the door's barred window
+    c.rect(62, 82, 60, 36, Navy);
+    for (int x = 66; x < 122; x += 10) c.rect(x, 82, 2, 36, Grey);
+    c.text(70, 96, "Z", White, 2);
+    c.text(96, 86, "Z", White, 3);
+    c.text(136, 60, "Z", Navy, 4);
+    c.text(160, 48, "Z", Navy, 2);
+    // "Back in a moment", since 1998.
+    c.polyline({{70, 128}, {92, 120}, {114, 128}}, Black);
+    c.ellipse(92, 120, 2, 2, Black);
+    board(c, 52, 128, 80, 40, "", Paint(Yellow, White, Mix::Checker), Black, 1);
+    c.text(65, 135, "HNED JSEM", Black, 1);
+    c.text(74, 147, "ZPÁTKY", Black, 1);
+    c.text(104, 158, "1998", Maroon, 1);
+    board(c, 148, 92, 32, 40, "", White, Black, 1);  // opening hours nobody keeps
+    c.text(150, 98, "PO-PÁ", Black, 1);
+    for (int line = 0; line < 3; ++line) c.rect(152, 110 + line * 7, 22, 2, Grey);
+}
+
+void picture7(Canvas& c) {
+    // The door is in, frame and all, and so are you; Mr Horák wakes on his sack and hits the alarm.
+    exchangeOffice(c);
+    exchangeSign(c, 16, 0);
+    c.polygon({{42, 60}, {142, 58}, {146, 120}, {140, kGround}, {40, kGround}, {46, 130}}, Black);
+    c.polygon({{46, 64}, {138, 62}, {141, 120}, {136, kGround}, {44, kGround}, {50, 130}},
+              Paint(Black, Navy, Mix::Sparse));
+    // The alarm light beside the hole, howling.
+    c.rect(156, 86, 18, 6, Black);
+    c.ellipse(165, 80, 11, 9, Black);
+    c.ellipse(165, 80, 9, 7, Red);
+    c.ellipse(162, 77, 3, 2, White);
+    for (const auto& [a, b] : {std::pair{Point{150, 74}, Point{144, 66}}, std::pair{Point{180, 74}, Point{184, 66}},
+                               std::pair{Point{165, 66}, Point{165, 56}}, std::pair{Point{150, 86}, Point{144, 92}}}) {
+        c.line(a, b, Red, 2);
+    }
+    // Inside: Mr Horák on his sack of money, wide awake, his hand on the button.
+    c.ellipse(92, 188, 42, 22, Black);  // the sack, tied at the top
+    c.ellipse(92, 188, 40, 20, Paint(Olive, Yellow, Mix::Checker));
+    c.rect(120, 160, 6, 10, Black);
+    c.text(116, 184, "KČ", Black, 1);
+    person(c, {.x = 92, .feet = 190, .height = 120, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Rows),
+               .trousers = Navy, .hair = Grey, .mood = Mood::Scared, .leftHand = {60, 150},
+               .rightHand = {130, 96}, .seated = true});
+    c.rect(130, 88, 10, 12, Black);
+    c.rect(131, 89, 8, 10, Red);
+    // The door flat on the pavement, and you flat on the door, seeing stars.
+    c.polygon({{24, 233}, {170, 233}, {180, 206}, {36, 206}}, Black);
+    c.polygon({{28, 231}, {167, 231}, {176, 208}, {39, 208}}, Teal);
+    // Seen from above, head to the left: legs and shoes, arms, body, head, hair.
+    for (const auto& [hip, foot] : {std::pair{Point{100, 211}, Point{148, 206}}, std::pair{Point{100, 221}, Point{148, 228}}}) {
+        c.line(hip, foot, Black, 9);
+        c.line(hip, foot, Navy, 7);
+        c.ellipse(foot.x + 6, foot.y, 5, 4, Black);
+    }
+    for (const auto& [shoulder, hand] : {std::pair{Point{60, 207}, Point{76, 195}}, std::pair{Point{60, 225}, Point{78, 232}}}) {
+        c.line(shoulder, hand, Black, 7);
+        c.line(shoulder, hand, Olive, 5);
+        c.ellipse(hand.x, hand.y, 4, 4, Black);
+        c.ellipse(hand.x, hand.y, 3, 3, kSkin);
+    }
+    c.ellipse(78, 216, 27, 12, Black);
+    c.ellipse(78, 216, 26, 11, Olive);
+    c.ellipse(40, 216, 13, 12, Black);
+    c.ellipse(40, 216, 12, 11, kSkin);
+    c.ellipse(31, 216, 5, 10, Maroon);
+    for (const int y : {211, 221}) {
+        c.line({42, y - 2}, {46, y + 2}, Black);
+        c.line({46, y - 2}, {42, y + 2}, Black);
+    }
+    c.ellipse(50, 216, 2, 3, Red);
+    c.ellipse(28, 206, 4, 3, Paint(Red, White, Mix::Checker));  // the bump
+    sparkle(c, 14, 196, 6, Yellow);
+    sparkle(c, 30, 188, 5, Yellow);
+    sparkle(c, 48, 194, 5, Yellow);
+    // Down the street, the police are already coming.
+    c.rect(620, 250, 120, 44, Black);
+    c.rect(624, 254, 112, 36, White);
+    c.rect(624, 268, 112, 6, Green);
+    c.text(640, 278, "POLICIE", Navy, 1);
+    c.rect(672, 240, 20, 10, Blue);
+    c.ellipse(646, 296, 10, 10, Black);
+    c.ellipse(716, 296, 10, 10, Black);
+}
+
+void picture6(Canvas& c) {
+    // Mr Kratochvíl's tobacco kiosk: nothing left but four cards in the glass case.
+    c.fill(Paint(Blue, Navy, Mix::Sparse));
+    board(c, 4, 2, 177, 30, "TRAFIKA", Yellow, Maroon, 3);
+    c.rect(4, 34, 177, 92, Black);  // the kiosk window, and him in it
+    c.rect(6, 36, 173, 88, Paint(Aqua, White, Mix::Checker));
+    const Person him{.x = 92, .feet = 230, .height = 190, .skin = kSkin, .shirt = Teal, .trousers = Navy,
+                     .hair = Grey, .mood = Mood::Grin, .leftHand = {46, 118}, .rightHand = {138, 118}};
+    person(c, him);
+    const Point head = headCentre(him);
+    const int r = headRadius(him);
+    c.ring(head.x - r * 2 / 5, head.y, 9, 9, Black, 2);  // glasses
+    c.ring(head.x + r * 2 / 5, head.y, 9, 9, Black, 2);
+    c.line({head.x - 4, head.y - 1}, {head.x + 4, head.y - 1}, Black, 2);
+    c.ellipse(head.x, head.y + r / 2 - 2, 12, 3, Grey);  // moustache
+    c.rect(4, 124, 177, 90, Black);  // the glass case over the counter
+    c.rect(6, 126, 173, 86, Paint(Silver, White, Mix::Checker));
+    c.rect(6, 126, 173, 3, White);
+    struct Card {
+        Paint face;
+        const char* price;
+    };
+    const Card cards[] = {{Red, "7000"}, {Paint(Olive, Black, Mix::Checker), "10000"}, {Blue, "4000"}, {Green, "5000"}};
+    for (int i = 0; i < 4; ++i) {
+        const int x = 8 + i * 44;
+        const int y = 134;
+        c.rect(x, y, 36, 50, Black);
+        c.rect(x + 1, y + 1, 34, 48, White);
+        c.rect(x + 3, y + 3, 30, 44, cards[i].face);
+        board(c, x - 2, y + 56, 40, 14, cards[i].price, White, Black, 1);
+    }
+    // Gift: ribbon and bow. VIP: the letters. Love: a small blue heart. Magic: a star.
+    c.rect(8 + 3, 134 + 22, 30, 4, Yellow);
+    c.rect(8 + 16, 134 + 3, 4, 44, Yellow);
+    c.ellipse(8 + 12, 134 + 16, 5, 3, Yellow);
+    c.ellipse(8 + 24, 134 + 16, 5, 3, Yellow);
+    c.text(52 + (36 - Canvas::textWidth("VIP")) / 2, 134 + 19, "VIP", Yellow, 1);
+    c.rect(52 + 3, 134 + 30, 30, 2, Yellow);
+    heart(c, 96 + 18, 134 + 20, 9, White);
+    heart(c, 96 + 18, 134 + 21, 6, Navy);
+    sparkle(c, 140 + 18, 134 + 24, 11, Yellow);
+    sparkle(c, 140 + 8, 134 + 8, 3, White);
+    sparkle(c, 140 + 29, 134 + 40, 3, White);
+    // Beside the kiosk: shelves with nothing on them, and the mouse that ate the rohlíky.
+    c.rect(200, 30, 300, 184, Black);
+    c.rect(202, 32, 296, 180, Paint(Olive, Yellow, Mix::Sparse));
+    for (int y = 70; y < 214; y += 46) c.rect(202, y, 296, 5, Maroon);
+    board(c, 240, 36, 220, 24, "CIGARETY NEJSOU", White, Red, 1);
+    c.ellipse(360, 192, 14, 9, Black);
+    c.ellipse(360, 192, 13, 8, Grey);
+    c.ellipse(374, 186, 6, 6, Black);
+    c.ellipse(374, 186, 5, 5, Grey);
+    c.ellipse(372, 180, 3, 3, Silver);
+    c.line({346, 196}, {330, 204}, Black);
+    rohlik(c, 392, 196, 10);
+    pavement(c, 0, kGround, c.width(), c.height() - kGround);
+    c.rect(0, kGround, c.width(), 2, Black);
+    c.rect(510, 0, c.width() - 510, kGround, Paint(Silver, White, Mix::Sparse));  // the house behind
+    for (int x = 530; x < c.width(); x += 60) {
+        for (int y : {20, 110}) {
+            c.rect(x, y, 34, 50, Black);
+            c.rect(x + 2, y + 2, 30, 46, Teal);
+        }
+    }
+    lampPost(c, 520, 300, 180, true);
+}
+
+void picture5(Canvas& c) {
+    // The stop at the edge of town, where the buses leave for Šluknov and Jiříkov.
+    hills(c, 140);
+    road(c, kGround, 300);
+    Random random(7);
+    grass(c, random, 0, 300, c.width(), c.height() - 300);
+    c.rect(0, 190, c.width(), kGround - 190, Paint(Silver, Grey, Mix::Sparse));  // the verge
+    c.rect(88, 14, 8, kGround - 14, Black);
+    c.rect(90, 14, 4, kGround - 14, Grey);
+    c.polygon({{92, 22}, {166, 22}, {182, 34}, {166, 46}, {92, 46}}, Black);
+    c.polygon({{94, 24}, {165, 24}, {179, 34}, {165, 44}, {94, 44}}, Blue);
+    c.text(102, 31, "ŠLUKNOV", White, 1);
+    c.polygon({{92, 52}, {18, 52}, {2, 64}, {18, 76}, {92, 76}}, Black);
+    c.polygon({{90, 54}, {19, 54}, {5, 64}, {19, 74}, {90, 74}}, Blue);
+    c.text(28, 61, "JIŘÍKOV", White, 1);
+    board(c, 60, 88, 64, 56, "", White, Black, 1);
+    c.frame(62, 90, 60, 52, Blue, 2);
+    c.rect(72, 100, 40, 22, Black);  // the bus pictogram
+    c.rect(74, 102, 36, 12, White);
+    c.rect(74, 106, 36, 2, Black);
+    c.ellipse(80, 124, 4, 4, Black);
+    c.ellipse(104, 124, 4, 4, Black);
+    c.text(66, 131, "ZASTÁVKA", Black, 1);
+    c.rect(66, 150, 52, 36, Black);  // the timetable
+    c.rect(68, 152, 48, 32, Yellow);
+    for (int line = 0; line < 4; ++line) c.rect(71, 156 + line * 7, 40 - (line % 2) * 12, 2, Black);
+    board(c, 6, 150, 52, 22, "RUMBURK", White, Black, 1);
+    c.rect(30, 172, 4, kGround - 172, Grey);
+    // Beyond: the shelter with its bench and bin, the road on to the hills.
+    c.rect(240, 100, 200, 8, Black);
+    c.rect(244, 108, 4, 106, Black);
+    c.rect(432, 108, 4, 106, Black);
+    c.rect(248, 108, 184, 80, Paint(Aqua, White, Mix::Checker));
+    c.rect(270, 178, 140, 6, Maroon);
+    c.rect(470, 170, 20, 44, Black);
+    c.rect(472, 172, 16, 42, Green);
+    lampPost(c, 560, kGround, 120, false);
+    board(c, 620, 120, 110, 30, "ŠLUKNOV 8", Blue, White, 1);
+    c.rect(672, 150, 4, kGround - 150, Grey);
+}
+
+void autobus(Canvas& c) {
+    // The bus to Šluknov, head on, the driver pleased with his eight crowns.
+    hills(c, 120);
+    road(c, 200, 330);
+    Random random(5);
+    grass(c, random, 0, 330, c.width(), c.height() - 330);
+    c.rect(10, 20, 166, 196, Black);
+    c.rect(12, 22, 162, 192, Paint(White, Silver, Mix::Sparse));
+    c.rect(28, 28, 130, 22, Black);  // destination above the windscreen
+    c.text(28 + (130 - Canvas::textWidth("ŠLUKNOV", 2)) / 2, 34, "ŠLUKNOV", Yellow, 2);
+    c.rect(18, 56, 150, 88, Black);
+    c.rect(20, 58, 146, 84, Paint(Teal, Aqua, Mix::Sparse));
+    person(c, {.x = 126, .feet = 200, .height = 130, .skin = kSkin, .shirt = Blue, .trousers = Navy, .hair = Maroon,
+               .mood = Mood::Grin, .leftHand = {100, 130}, .rightHand = {146, 130}});
+    c.ellipse(120, 132, 24, 6, Black);  // steering wheel
+    c.ellipse(120, 132, 20, 3, Paint(Teal, Aqua, Mix::Sparse));
+    c.line({40, 140}, {74, 96}, Black, 2);  // wipers
+    c.line({96, 140}, {112, 120}, Black, 2);
+    c.rect(92, 56, 2, 86, Black);
+    // Below the windscreen the body hides the driver's legs.
+    c.rect(18, 142, 150, 4, Black);
+    c.rect(12, 146, 162, 68, Paint(White, Silver, Mix::Sparse));
+    c.rect(12, 150, 162, 20, Red);
+    c.ellipse(30, 182, 10, 8, Black);
+    c.ellipse(30, 182, 8, 6, Yellow);
+    c.ellipse(156, 182, 10, 8, Black);
+    c.ellipse(156, 182, 8, 6, Yellow);
+    for (int y = 176; y < 196; y += 4) c.rect(50, y, 86, 2, Grey);
+    c.rect(8, 198, 170, 10, Black);
+    c.rect(10, 200, 166, 6, Grey);
+    board(c, 66, 196, 54, 12, "ULA 404", White, Black, 1);
+    c.line({10, 60}, {2, 52}, Black, 2);  // mirrors
+    c.rect(0, 60, 6, 20, Black);
+    c.line({176, 60}, {182, 52}, Black, 2);
+    c.rect(180, 60, 5, 20, Black);
+    c.rect(18, 208, 24, 18, Black);
+    c.rect(144, 208, 24, 18, Black);
+    board(c, 400, 90, 120, 30, "ŠLUKNOV 8", Blue, White, 1);
+    c.rect(456, 120, 4, 80, Grey);
+    tree(c, 300, 200, 60);
+    tree(c, 640, 200, 70);
+}
+
+void picture4(Canvas& c) {
+    // The blood bank: nurse Jarmila found the blood too slow and brought the vacuum cleaner.
+    c.fill(Paint(White, Aqua, Mix::Sparse));
+    for (int y = 0; y < 150; y += 16) c.rect(0, y, c.width(), 1, Silver);  // tiles
+    for (int x = 0; x < c.width(); x += 16) c.rect(x, 0, 1, 150, Silver);
+    c.rect(0, 150, c.width(), kGround - 150, Paint(Aqua, Teal, Mix::Checker));
+    c.rect(0, kGround, c.width(), c.height() - kGround, Paint(Silver, Grey, Mix::Checker));
+    c.rect(0, kGround, c.width(), 2, Black);
+    // The armchair, and you in it, out cold.
+    c.rect(100, 96, 84, 96, Black);
+    c.rect(102, 98, 80, 94, Maroon);
+    c.rect(96, 150, 92, 24, Black);
+    c.rect(98, 152, 88, 20, Red);
+    c.rect(104, 174, 6, 52, Black);
+    c.rect(174, 174, 6, 52, Black);
+    const Person you{.x = 142, .feet = 222, .height = 170, .skin = Paint(White, Silver, Mix::Sparse), .shirt = Olive,
+                     .trousers = Navy, .hair = Maroon, .mood = Mood::Fainted, .leftHand = {106, 160},
+                     .rightHand = {182, 150}, .seated = true};
+    person(c, you);
+    // The tube from his arm to the hose, and the machine on the floor.
+    c.polyline({{108, 158}, {90, 150}, {74, 138}}, Red, 3);
+    c.rect(103, 154, 8, 6, White);  // plaster
+    // Nurse Jarmila, cap with the red cross, both hands on the hose.
+    const Person nurse{.x = 44, .feet = 226, .height = 184, .skin = kSkin, .shirt = White, .trousers = White,
+                       .hair = Yellow, .mood = Mood::Grin, .leftHand = {24, 150}, .rightHand = {70, 136}};
+    person(c, nurse);
+    const Point head = headCentre(nurse);
+    const int r = headRadius(nurse);
+    c.rect(head.x - r / 2, head.y - r - 6, r, 12, Black);
+    c.rect(head.x - r / 2 + 1, head.y - r - 5, r - 2, 10, White);
+    c.rect(head.x - 2, head.y - r - 4, 4, 8, Red);
+    c.rect(head.x - 4, head.y - r - 2, 8, 4, Red);
+    c.rect(28, 150, 32, 30, Silver);  // apron pocket with a syringe
+    c.frame(28, 150, 32, 30, Black);
+    c.polyline({{74, 138}, {60, 160}, {24, 150}, {14, 200}, {30, 214}}, Black, 5);  // the hose
+    c.polyline({{74, 138}, {60, 160}, {24, 150}, {14, 200}, {30, 214}}, Grey, 3);
+    c.ellipse(58, 212, 22, 14, Black);
+    c.ellipse(58, 212, 20, 12, Red);
+    c.ellipse(52, 208, 5, 3, White);
+    c.ellipse(42, 226, 5, 5, Black);
+    c.ellipse(74, 226, 5, 5, Black);
+    c.polyline({{78, 216}, {96, 222}, {140, 220}, {200, 210}, {236, 190}}, Black, 2);  // the cord
+    c.rect(234, 184, 10, 12, Black);
+    c.rect(235, 185, 8, 10, White);
+    // The rest of the room: the poster, the cabinet, the payout and the rohlík.
+    board(c, 240, 30, 110, 100, "", White, Black, 1);
+    c.text(256, 40, "DARUJ", Red, 2);
+    c.text(262, 58, "KREV", Red, 2);
+    c.ellipse(294, 100, 12, 14, Red);
+    c.polygon({{284, 96}, {294, 76}, {304, 96}}, Red);
+    c.rect(400, 40, 120, 174, Black);
+    c.rect(402, 42, 116, 172, White);
+    c.rect(459, 42, 2, 172, Black);
+    c.rect(418, 70, 30, 10, Red);
+    c.rect(560, 150, 140, 8, Black);  // a table
+    c.rect(570, 158, 6, 56, Black);
+    c.rect(684, 158, 6, 56, Black);
+    c.ellipse(600, 146, 22, 4, White);
+    rohlik(c, 600, 140, 12);
+    board(c, 640, 126, 50, 22, "400", Lime, Black, 1);
+}
+
+void picture3(Canvas& c) {
+    // Šluknov's square; the lady in the flowered hat has waited fifty years for love.
+    sluknovSquare(c);
+    const Person lady{.x = 92, .feet = 230, .height = 206, .skin = kSkin, .shirt = Purple, .trousers = Purple,
+                      .hair = Silver, .mood = Mood::Wink, .leftHand = {30, 120}, .rightHand = {150, 184}};
+    person(c, lady);
+    const Point head = headCentre(lady);
+    const int r = headRadius(lady);
+    // Skirt over the legs, cheeks, and the hat with its flower.
+    c.polygon({{54, 150}, {130, 150}, {150, 214}, {34, 214}}, Black);
+    c.polygon({{56, 152}, {128, 152}, {147, 212}, {37, 212}}, Paint(Purple, Fuchsia, Mix::Sparse));
+    c.ellipse(head.x - r / 2, head.y + r / 3, 5, 3, Paint(Red, White, Mix::Checker));
+    c.ellipse(head.x + r / 2, head.y + r / 3, 5, 3, Paint(Red, White, Mix::Checker));
+    c.ellipse(head.x, head.y - r + 4, r + 18, 7, Black);
+    c.ellipse(head.x, head.y - r + 4, r + 16, 5, Navy);
+    c.ellipse(head.x, head.y - r - 6, r - 4, 14, Black);
+    c.ellipse(head.x, head.y - r - 6, r - 6, 12, Navy);
+    for (const Point p : {Point{head.x + 22, head.y - r - 12}, Point{head.x + 30, head.y - r - 4},
+                          Point{head.x + 14, head.y - r - 4}, Point{head.x + 22, head.y - r + 2}}) {
+        c.ellipse(p.x, p.y, 6, 6, Black);
+        c.ellipse(p.x, p.y, 5, 5, Fuchsia);
+    }
+    c.ellipse(head.x + 22, head.y - r - 5, 4, 4, Yellow);
+    // The handbag (it will come down on you shortly) and her beads.
+    c.polyline({{142, 184}, {150, 170}, {158, 184}}, Black, 2);
+    c.rect(138, 184, 26, 22, Black);
+    c.rect(140, 186, 22, 18, Maroon);
+    for (int i = -3; i <= 3; ++i) c.ellipse(head.x + i * 6, head.y + r + 12 + (i * i) / 2, 2, 2, White);
+    heart(c, 26, 40, 7, Red);
+    heart(c, 160, 30, 5, Red);
+    heart(c, 20, 78, 4, Fuchsia);
+    // The bus that brought you, leaving.
+    c.rect(560, 150, 160, 60, Black);
+    c.rect(562, 152, 156, 56, Paint(White, Silver, Mix::Sparse));
+    c.rect(562, 176, 156, 8, Red);
+    for (int x = 570; x < 710; x += 26) c.rect(x, 158, 20, 14, Teal);
+    c.ellipse(590, 212, 10, 10, Black);
+    c.ellipse(690, 212, 10, 10, Black);
+}
+
+void picture2(Canvas& c) {
+    // At the corner: the man with the collecting tin for Šluknov's bees, and his sad eyes.
+    sluknovSquare(c);
+    c.rect(0, 0, 60, kGround, Black);  // the corner house, right behind him
+    c.rect(0, 0, 58, kGround, Paint(Olive, Yellow, Mix::Sparse));
+    board(c, 4, 20, 50, 14, "NÁMĚSTÍ", Navy, White, 1);
+    const Person him{.x = 100, .feet = 230, .height = 206, .skin = kSkin, .shirt = Green, .trousers = Olive,
+                     .hair = Maroon, .mood = Mood::Sad, .leftHand = {80, 168}, .rightHand = {122, 168}};
+    person(c, him);
+    const Point head = headCentre(him);
+    const int r = headRadius(him);
+    // A beekeeper's hat with its veil rolled up.
+    c.ellipse(head.x, head.y - r + 6, r + 16, 7, Black);
+    c.ellipse(head.x, head.y - r + 6, r + 14, 5, Paint(White, Silver, Mix::Checker));
+    c.ellipse(head.x, head.y - r - 4, r - 6, 12, Black);
+    c.ellipse(head.x, head.y - r - 4, r - 8, 10, White);
+    c.rect(head.x - r - 12, head.y - r + 4, 2 * r + 24, 3, Paint(Grey, White, Mix::Checker));
+    // The collecting tin with a bee on its label.
+    c.rect(78, 150, 46, 50, Black);
+    c.rect(80, 152, 42, 46, Silver);
+    c.ellipse(101, 152, 21, 4, Black);
+    c.ellipse(101, 152, 19, 3, Grey);
+    c.rect(94, 151, 14, 2, Black);
+    c.rect(82, 166, 38, 22, Yellow);
+    c.ellipse(101, 177, 8, 5, Black);
+    c.rect(98, 172, 2, 10, Yellow);
+    c.rect(103, 172, 2, 10, Yellow);
+    c.ellipse(97, 171, 3, 2, White);
+    c.ellipse(104, 171, 3, 2, White);
+    c.text(82, 190, "VČELY", Black, 1);
+    c.ellipse(80, 168, 6, 6, Black);
+    c.ellipse(80, 168, 5, 5, kSkin);
+    c.ellipse(122, 168, 6, 6, Black);
+    c.ellipse(122, 168, 5, 5, kSkin);
+    // Beyond: the lady of the hat marching off, handbag swinging.
+    person(c, {.x = 420, .feet = 214, .height = 120, .skin = kSkin, .shirt = Purple, .trousers = Purple,
+               .hair = Silver, .mood = Mood::Angry, .leftHand = {392, 150}, .rightHand = {452, 130}});
+    c.rect(446, 130, 18, 14, Maroon);
+    c.frame(446, 130, 18, 14, Black);
+}
+
+void vcela(Canvas& c) {
+    // A bee the size of a cat has landed on your nose: toll collector's cap, receipt, five eyes.
+    Random random(2);
+    sky(c, 0, 150, Blue, Aqua);
+    townHouse(c, 200, 90, 80, Paint(Yellow, White, Mix::Checker), Maroon);
+    townHouse(c, 500, 100, 90, Paint(Aqua, White, Mix::Sparse), Red);
+    grass(c, random, 0, 150, c.width(), c.height() - 150);
+    // Your face, from the nose down past the box's edge, looking up at it cross-eyed.
+    c.ellipse(96, 330, 170, 170, Black);
+    c.ellipse(96, 330, 168, 168, kSkin);
+    for (int side : {-1, 1}) {
+        const int ex = 96 + side * 76;
+        c.line({ex - 16, 192 - side * 2}, {ex + 14, 192 + side * 2}, Maroon, 3);  // brows
+        c.ellipse(ex, 214, 18, 14, Black);
+        c.ellipse(ex, 214, 16, 12, White);
+        c.ellipse(ex - side * 8, 208, 5, 6, Black);  // looking up and inwards, at the bee
+    }
+    c.ellipse(96, 400, 40, 14, Black);
+    c.ellipse(96, 400, 36, 10, Maroon);
+    c.ellipse(96, 210, 46, 36, Black);  // the nose it stands on
+    c.ellipse(96, 210, 44, 34, Paint(Red, White, Mix::Sparse));
+    c.ellipse(80, 198, 8, 5, White);
+    c.ellipse(82, 240, 6, 4, Black);
+    c.ellipse(110, 240, 6, 4, Black);
+    // Wings behind the body.
+    c.ellipse(86, 58, 26, 36, Black);
+    c.ellipse(86, 58, 24, 34, Paint(White, Aqua, Mix::Checker));
+    c.ellipse(124, 66, 22, 30, Black);
+    c.ellipse(124, 66, 20, 28, Paint(White, Aqua, Mix::Checker));
+    // Body in stripes, the sting at the back.
+    c.polygon({{156, 112}, {184, 122}, {156, 132}}, Black);
+    c.ellipse(110, 120, 50, 34, Black);
+    c.ellipse(110, 120, 48, 32, Yellow);
+    for (int x : {92, 114, 136}) {
+        for (int y = 86; y < 156; ++y) {
+            for (int dx = 0; dx < 10; ++dx) {
+                if (c.at(x + dx, y) == Yellow) c.plot(x + dx, y, Black);
+            }
+        }
+    }
+    for (int x : {88, 112, 134}) c.polyline({{x, 150}, {x - 4, 166}, {x - 8, 172}}, Black, 3);
+    // Head: two big eyes and three small ones above them, the cap over all five.
+    c.ellipse(50, 112, 30, 28, Black);
+    c.ellipse(50, 112, 28, 26, Paint(Black, Grey, Mix::Sparse));
+    c.ellipse(37, 112, 10, 9, White);
+    c.ellipse(63, 112, 10, 9, White);
+    c.rect(38, 113, 5, 5, Black);
+    c.rect(58, 113, 5, 5, Black);
+    for (int i = 0; i < 3; ++i) {
+        c.ellipse(38 + i * 12, 96 - (i == 1 ? 3 : 0), 4, 4, White);
+        c.rect(38 + i * 12, 96 - (i == 1 ? 3 : 0), 2, 2, Black);
+    }
+    c.polyline({{36, 128}, {50, 134}, {64, 128}}, White, 2);
+    c.ellipse(50, 84, 26, 8, Black);  // the cap
+    c.ellipse(50, 82, 24, 8, Navy);
+    c.rect(26, 86, 54, 5, Black);
+    c.rect(18, 88, 34, 4, Black);
+    c.ellipse(50, 80, 4, 4, Yellow);
+    c.polyline({{40, 76}, {30, 56}, {22, 50}}, Black, 2);  // antennae through the cap
+    c.polyline({{60, 76}, {70, 54}, {80, 48}}, Black, 2);
+    // The receipt held out in a front leg.
+    c.line({56, 138}, {36, 156}, Black, 3);
+    c.rect(2, 150, 42, 46, Black);
+    c.rect(3, 151, 40, 44, White);
+    c.text(6, 156, "MÝTO", Black, 1);
+    c.text(6, 170, "1000", Red, 1);
+    c.text(6, 182, "KČ", Red, 1);
+    for (int i = 0; i < 3; ++i) c.line({168, 70 + i * 10}, {182, 66 + i * 10}, Black);
+    // More bees, out on the town's business.
+    for (int i = 0; i < 8; ++i) {
+        const int x = 380 + random.below(320);
+        const int y = 30 + random.below(100);
+        c.ellipse(x, y, 4, 3, Black);
+        c.ellipse(x, y, 3, 2, Yellow);
+        c.ellipse(x + 1, y - 4, 2, 2, White);
+    }
+}
+
+void picture1(Canvas& c) {
+    // You went on without paying: the sting went in, and now your nose is bigger than you.
+    sluknovSquare(c);
+    const Person you{.x = 92, .feet = 230, .height = 186, .skin = kSkin, .shirt = Olive, .trousers = Navy,
+                     .hair = Maroon, .mood = Mood::Sad, .leftHand = {18, 160}, .rightHand = {166, 160}};
+    person(c, you);
+    const Point head = headCentre(you);
+    // The nose: swollen, shining, the sting still in it; only the legs show beneath.
+    c.ellipse(92, head.y + 66, 86, 60, Black);
+    c.ellipse(92, head.y + 66, 84, 58, Paint(Red, White, Mix::Sparse));
+    c.ellipse(92, head.y + 68, 72, 46, Paint(Red, Fuchsia, Mix::Sparse));
+    c.ellipse(56, head.y + 42, 18, 10, Paint(White, Red, Mix::Sparse));
+    c.ellipse(50, head.y + 38, 6, 3, White);
+    c.line({120, head.y + 26}, {126, head.y + 16}, Black, 2);
+    for (const auto& [a, b] : {std::pair{Point{132, head.y + 12}, Point{140, head.y + 4}},
+                               std::pair{Point{134, head.y + 22}, Point{146, head.y + 20}}}) {
+        c.line(a, b, Black);
+    }
+    // Your hands, trying to hold it up.
+    for (const int x : {18, 166}) {
+        c.ellipse(x, 160, 9, 8, Black);
+        c.ellipse(x, 160, 8, 7, kSkin);
+    }
+    // The bee, flying off with the toll it did not get.
+    c.polyline({{96, 40}, {110, 30}, {122, 36}, {134, 26}}, Black);
+    c.ellipse(156, 26, 14, 10, Black);
+    c.ellipse(156, 26, 12, 8, Yellow);
+    c.rect(152, 18, 3, 16, Black);
+    c.rect(160, 18, 3, 16, Black);
+    c.ellipse(144, 24, 7, 7, Black);
+    c.ellipse(142, 22, 2, 2, White);
+    c.ellipse(160, 14, 8, 5, Paint(White, Aqua, Mix::Checker));
+    c.rect(136, 15, 12, 3, Navy);
+    c.text(104, 10, "BZZ", Black, 1);
+    // Further off, the town's end: its name crossed out.
+    board(c, 640, 140, 90, 26, "ŠLUKNOV", White, Black, 1);
+    c.line({642, 164}, {728, 142}, Red, 3);
+    c.rect(683, 166, 4, kGround - 166, Grey);
+}
+
+}  // namespace
+
+const std::array<Scene, 14> kScenes{{
+    {"PIC-1", "Picture1", picture1},
+    {"PIC-2", "Včela", vcela},
+    {"PIC-3", "Picture2", picture2},
+    {"PIC-4", "Picture3", picture3},
+    {"PIC-5", "Autobus", autobus},
+    {"PIC-6", "Picture4", picture4},
+    {"PIC-7", "Picture5", picture5},
+    {"PIC-8", "Picture6", picture6},
+    {"PIC-9", "Picture7", picture7},
+    {"PIC-10", "Picture8", picture8},
+    {"PIC-11", "Panelák", panelak},
+    {"PIC-12", "Picture9", picture9},
+    {"PIC-13", "Picture10", picture10},
+    {"PIC-14", "Domovník", domovnik},
+}};
+
+Canvas drawScene(const Scene& scene) {
+    Canvas c(kPictureWidth, kPictureHeight, Black);
+    scene.draw(c);
+    return c;
+}
+
+}  // namespace tolm::pictures
