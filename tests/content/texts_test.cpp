@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <set>
 
 #include "content/text.h"
 
@@ -75,6 +76,13 @@ TEST(Texts, T31EndsWithABlankAndNoOtherDoes) {
         const std::string_view s = text(key);
         EXPECT_EQ(!s.empty() && s.back() == ' ', key == Text::T31) << keyName(key);
     }
+}
+
+// A scene is known by its story: two scenes must not read alike, for the player or for the explorer.
+TEST(Texts, StoriesAndDescriptionsAreAllDifferent) {
+    std::set<std::string_view> seen;
+    for (auto key = static_cast<int>(Text::T00); key <= static_cast<int>(Text::D4); ++key)
+        EXPECT_TRUE(seen.insert(text(static_cast<Text>(key))).second) << keyName(static_cast<Text>(key));
 }
 
 }  // namespace

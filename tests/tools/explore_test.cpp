@@ -1,0 +1,194 @@
+// Every state of the game, explored: the story's rules hold in it, and each rule fails on a story
+// that breaks it; the endings, the unused texts and the hidden buttons are as the story has them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/story.h"
+#include "runtime/headless_form.h"
+#include "tools/explore/findings.h"
+
+namespace tolm::explore {
+namespace {
+
+using namespace engine;
+using enum Control;
+using enum content::Text;
+using runtime::kTrue;
+
+// The real story, explored once for every test that only reads it.
+const Exploration& game() {
+    static const Exploration x = explore();
+    return x;
+}
+
+const Findings& findingsOfGame() {
+    static const Findings f = examine(game());
+    return f;
+}
+
+std::string breachesOf(const Findings& f, Rule rule) {
+    std::string text;
+    for (const Violation& v : f.violations)
+        if (v.rule == rule) text += v.what + "\n";
+    return text;
+}
+
+// A rule, and a slip an author could make in one handler that breaks it.
+struct RuleCase {
+    const char* name;
+    Rule rule;
+    Handler slip;  // replaces the handler with its trigger, or joins the story
+};
+
+void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.name; }
+
+const RuleCase kRules[] = {
+    {"PartsInOrder", Rule::PartsInOrder,  // Choice2 offers the way out of the opening again
+     {click(Choice2), {story(T29), hide(Choice4, Choice2, Choice3, Picture9), show(Jit)}}},
+    {"DalPaidOnce", Rule::DalPaidOnce,  // through the broken door back to the street, where Dál pays again
+     {click(Vyrazit), {show(Tally6), story(T26), hide(Vyrazit, Zpet), show(Picture7), hide(Picture8), show(Dal)}}},
+    {"OneCard", Rule::OneCard,  // Buy1 leaves Buy2 on offer
+     {click(Buy1), {show(Tally5), story(T17), hide(Buy4, Buy3, Buy1), show(Card1), purse(-7000), showPurse(),
+                    hide(Picture6), show(Picture5, Rumburk, Jirikov, Slukonv)}}},
+    {"CardDecidesTrip", Rule::CardDecidesTrip,  // Dát offered for the wrong card
+     {click(Dal3), {story(T04), hide(Dal3), show(Picture3, Pryc), when(visibleIs(Card1, kTrue), show(Dat))}}},
+    {"Endings", Rule::Endings,  // Choice4 forgets to lead into the town
+     {click(Choice4), {story(T13), hide(Choice4, Choice2, Choice3), show(Tally7), hide(Picture9)}}},
+    {"MouseVisit3Once", Rule::MouseVisit3Once,  // nothing covers Zpět any more
+     {click(Visit1), {story(T01), hide(Visit2, Visit1, Visit3, Panelak), show(Picture8, Zpet)}}},
+    {"PurseNeverNegative", Rule::PurseNeverNegative,  // Buy2 costs more than Dál pays
+     {click(Buy2), {story(T08), hide(Buy4, Buy3, Buy1, Buy2), show(Card2), purse(-10400), showPurse(),
+                    hide(Picture6), show(Picture5, Rumburk, Jirikov, Slukonv, Tally5)}}},
+    {"Choice1LastRow", Rule::Choice1LastRow,  // Buy1 so dear that Choice1 finds the purse below 1000
+     {click(Buy1), {show(Tally5), story(T17), hide(Buy4, Buy3, Buy1, Buy2), show(Card1), purse(-9000), showPurse(),
+                    hide(Picture6), show(Picture5, Rumburk, Jirikov, Slukonv)}}},
+    {"PurseLimit", Rule::PurseLimit,  // Dál fills the purse to the brim
+     {click(Dal), {story(T02), hide(Dal), show(Visit3, Visit1, Visit2, Panelak), purse(INT16_MAX), showPurse()}}},
+    {"TextsShown", Rule::TextsShown,  // Choice4 tells Choice3's story, so T13 never shows
+     {click(Choice4), {story(T25), show(Dal), hide(Choice4, Choice2, Choice3), show(Tally7), hide(Picture9)}}},
+    {"SilentButtons", Rule::SilentButtons,  // Jiříkov given a handler
+     {click(Jirikov), {story(T03)}}},
+    {"DescriptionOfCard", Rule::DescriptionOfCard,  // the second card described as the first
+     {mouseMove(Card2), {show(Popis), describe(D1)}}},
+    {"GameGoesOn", Rule::GameGoesOn,  // a step the runtime refuses: the frame cannot be shown or hidden
+     {click(Smula), {hide(Smula), story(T18), show(Frame1)}}},
+};
+
+class StoryRule : public ::testing::TestWithParam<RuleCase> {};
+
+TEST_P(StoryRule, HoldsInEveryStateOfTheGame) {
+    EXPECT_EQ(breachesOf(findingsOfGame(), GetParam().rule), "");
+}
+
+TEST_P(StoryRule, FailsOnAStoryThatBreaksIt) {
+    std::vector<Handler> slipped(handlers().begin(), handlers().end());
+    const Handler& slip = GetParam().slip;
+    auto same = std::ranges::find_if(slipped, [&](const Handler& h) { return h.trigger == slip.trigger; });
+    if (same != slipped.end()) *same = slip;
+    else slipped.push_back(slip);
+
+    const Exploration x = explore(slipped);
+    EXPECT_NE(breachesOf(examine(x), GetParam().rule), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Explorer, StoryRule, ::testing::ValuesIn(kRules),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StoryRules, EachHasItsCase) {
+    std::vector<bool> covered(kRuleCount);
+    for (const RuleCase& c : kRules) covered[static_cast<std::size_t>(c.rule)] = true;
+    for (std::size_t r = 0; r < kRuleCount; ++r) EXPECT_TRUE(covered[r]) << ruleName(Rule(r));
+}
+
+// Golden: the click that ends the game, the story it leaves, and the shortest way there
+// with the fewest keyboard moves (none: the mouse finds every ending).
+TEST(ExploredGame, EndsWhereTheStoryEndsAndShowsTheWayThere) {
+    struct Way {
+        Control ending;
+        content::Text story;
+        const char* way;
+    };
+    const Way expected[] = {
+        {Pokracovat2, T15, "Vyjít, Jít, Choice6, Pokračovat2"},
+        {Choice2, T29, "Vyjít, Jít, Usmrtit, Choice5, Pokračovat, Choice2"},
+        {Choice5, T33, "Vyjít, Jít, Pokračovat, Choice2, Usmrtit, Choice5"},
+        {Vyrazit, T26, "Vyjít, Jít, Pokračovat, Choice3, Choice6, Dál, Visit1, Pokračovat2, Vyrazit"},
+        {Slukonv, T11, "Vyjít, Jít, Pokračovat, Choice3, Usmrtit, Choice5, Dál, Visit2, Buy2, Šlukonv"},
+        {Smula, T18, "Vyjít, Jít, Pokračovat, Choice3, Choice6, Dál, Visit2, Buy4, Šlukonv, Dál3, Pryč, Pokračovat2, Smůla"},
+        {Dale, T05, "Vyjít, Jít, Pokračovat, Choice3, Dál, Visit2, Buy3, Šlukonv, Dál3, Dát, Usmrtit, Choice5, Dál4, Dále"},
+        {Choice1, T30, "Vyjít, Jít, Pokračovat, Choice3, Dál, Visit2, Buy3, Šlukonv, Dál3, Dát, Usmrtit, Choice5, Dál4, Choice1"},
+    };
+    const Exploration& x = game();
+    const std::vector<Ending>& endings = findingsOfGame().endings;
+    ASSERT_EQ(endings.size(), std::size(expected));
+    for (std::size_t i = 0; i < endings.size(); ++i) {
+        SCOPED_TRACE(std::string(controlName(expected[i].ending)));
+        const Move& last = x.moves[endings[i].firstMove];
+        std::vector<std::uint32_t> way = x.pathTo(last.from);
+        way.push_back(endings[i].firstMove);
+        EXPECT_EQ(endings[i].choice, expected[i].ending);
+        EXPECT_EQ(x.states[last.to].story, expected[i].story);
+        EXPECT_EQ(x.describe(way), expected[i].way);
+    }
+}
+
+TEST(ExploredGame, LeavesOnlyT24UnshownAndNothingElseUnused) {
+    const Findings& f = findingsOfGame();
+    EXPECT_EQ(f.textsNeverShown, std::vector{T24});
+    EXPECT_TRUE(f.controlsNeverShown.empty());
+    EXPECT_TRUE(f.handlersNeverRun.empty());
+    EXPECT_TRUE(f.deadEnds.empty());
+}
+
+// The purse of each part: nothing before Dál, Dál's 10000 plus the Visit3 loop up to the
+// limit in the town, and at most the limit less the cheapest card on the trip.
+TEST(ExploredGame, KeepsThePurseOfEachPartInItsRange) {
+    const std::array<std::pair<int, int>, kPartCount> expected{{{0, 0}, {0, 0}, {10000, 32767}, {0, 32767 - 4000}}};
+    for (std::size_t p = 0; p < kPartCount; ++p) {
+        const PurseRange& r = findingsOfGame().purse[p];
+        EXPECT_EQ((std::pair<int, int>{r.low, r.high}), expected[p]) << partName(Part(p));
+    }
+}
+
+TEST(ExploredGame, NeedsTheKeyboardOnlyForButtonsBehindOthers) {
+    std::map<Control, std::set<Control>> behind;
+    for (const HiddenButton& h : findingsOfGame().keyboardOnly) behind[h.button] = h.behind;
+    // The ones that outlive the second scene lie behind whatever comes to their row later.
+    EXPECT_EQ(behind.size(), 6u);
+    for (Control outliving : {Usmrtit, Choice5, Choice6, Pokracovat2}) EXPECT_TRUE(behind.contains(outliving));
+    EXPECT_EQ(behind[Zpet], std::set{Vyrazit});
+    EXPECT_EQ(behind[Smula], std::set{Choice1});
+}
+
+// The window is put back from snapshots; replaying a state's way on a new window must give
+// that very state. A stride through the states keeps the test quick.
+TEST(ExploredGame, EveryStateIsWhereItsWayLeads) {
+    const Exploration& x = game();
+    constexpr std::size_t kStride = 61;
+    for (std::uint32_t s = 0; s < x.states.size(); s += kStride) {
+        runtime::RecordingReporter reporter;
+        runtime::HeadlessForm form{reporter};
+        raise(form, kFormLoad);
+        for (std::uint32_t m : x.pathTo(s)) {
+            const Event& e = x.eventOf(x.moves[m]);
+            ASSERT_TRUE(!e.control || form.visible(*e.control)) << x.eventName(x.moves[m]) << " is not there";
+            raise(form, e.trigger);
+        }
+        const State& expected = x.states[s];
+        SCOPED_TRACE(x.describe(x.pathTo(s)));
+        EXPECT_EQ(form.visibility(), expected.visible);
+        EXPECT_EQ(form.caption(P), content::text(*expected.story));
+        EXPECT_EQ(form.caption(Popis), content::text(*expected.description));
+        EXPECT_EQ(form.purse(), expected.purse);
+        EXPECT_EQ(form.caption(penize), std::to_string(expected.purse));
+    }
+}
+
+}  // namespace
+}  // namespace tolm::explore
