@@ -5,7 +5,7 @@ PACKAGES   := $(shell sed -e 's/\#.*//' tools/debian-packages.txt)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 CONFIGURED := $(BUILD)/build.ninja
 
-.PHONY: all deps build run test screenshot endings scene-shots clean
+.PHONY: all deps build run test bench screenshot endings scene-shots clean
 
 all: build
 
@@ -28,8 +28,23 @@ build: deps $(CONFIGURED)
 run: build
 	$(BUILD)/app/tolm
 
+# The suite runs twice: on the release build, then on a Debug build under AddressSanitizer and
+# UndefinedBehaviorSanitizer, where any report ends the test that caused it.
+ASAN_BUILD := build-asan
+SANITIZE   := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
+SANITIZER_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1 \
+                 UBSAN_OPTIONS=print_stacktrace=1
+
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_BUILD)
+	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+
+# Start-up, memory and reaction against the toolkit's own floor, measured in one run: a table.
+bench: deps $(CONFIGURED)
+	cmake --build $(BUILD) --target run_bench
 
 screenshot: build
 	tools/screenshot.sh $(BUILD)/app/tolm $(BUILD)/screenshots/first-scene.png
@@ -42,7 +57,7 @@ scene-shots: build
 	tools/pictures/scene-shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scenes
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
 
 # The Debian package, from the same build: $(BUILD)/tolm_<version>_<arch>.deb
 .PHONY: package

@@ -1,6 +1,7 @@
 // Font families by name, each followed by the free font that has its shapes and widths.
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace tolm::ui {
@@ -33,11 +34,17 @@ QString substituteFamily(Family family) {
 
 QFont qtFont(const Font& font) {
     QFont f;
-    f.setFamilies({familyName(font.family), substituteFamily(font.family)});
+    // A family that is not installed would cost a search of every installed font for its nearest
+    // ones before Qt goes on to the substitute; asking the font database for it is a lookup.
+    const QString named = familyName(font.family);
+    f.setFamilies(QFontDatabase::styles(named).isEmpty() ? QStringList{substituteFamily(font.family)}
+                                                         : QStringList{named, substituteFamily(font.family)});
     // Centipoints to pixels: every size in the layout lands on a whole pixel.
     f.setPixelSize(font.centipoints * kDotsPerInch / (kPointsPerInch * 100));
     f.setWeight(static_cast<QFont::Weight>(font.weight));
-    f.setStyleStrategy(QFont::PreferAntialias);
+    // Every letter the window shows is in its font, so no glyph is ever looked for elsewhere, and
+    // Qt need not rank the installed fonts as stand-ins when it loads one.
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoFontMerging));
     return f;
 }
 

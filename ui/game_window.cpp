@@ -12,6 +12,7 @@
 #include "ui/fonts.h"
 #include "ui/outline_shape.h"
 #include "ui/picture_box.h"
+#include "ui/scene_picture.h"
 #include "ui/wrapping_label.h"
 
 namespace tolm::ui {
@@ -56,13 +57,6 @@ QIcon programIcon() {
     return icon;
 }
 
-QPixmap decoded(content::Picture key) {
-    const auto file = content::pictureFile(key);
-    QPixmap pixmap;
-    pixmap.loadFromData(file.data(), static_cast<uint>(file.size()), "BMP");
-    return pixmap;
-}
-
 }  // namespace
 
 GameWindow::GameWindow(QWidget* parent) : QWidget(parent) {
@@ -102,7 +96,7 @@ QWidget* GameWindow::build(const ControlRow& row) {
         case Kind::Button: w = new ChoiceButton(captionOf(row), parent); break;
         case Kind::PictureBox: {
             const auto picture = std::get<content::Picture>(row.caption);
-            w = new PictureBox(decoded(picture), parent);
+            w = new PictureBox(decodeFourBitBmp(content::pictureFile(picture)), parent);
             w->setAccessibleName(qText(content::altText(picture)));
             break;
         }

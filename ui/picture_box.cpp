@@ -6,14 +6,14 @@
 
 namespace tolm::ui {
 
-PictureBox::PictureBox(QPixmap picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture)) {
+PictureBox::PictureBox(QImage picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawPixmap(event->rect(), picture_, event->rect());
+    painter.drawImage(event->rect(), picture_, event->rect());
 }
 
 }  // namespace tolm::ui

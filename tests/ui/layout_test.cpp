@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <vector>
 
 #include "tests/support/widget_driver.h"
 #include "ui/fonts.h"
@@ -75,7 +76,8 @@ TEST_F(Layout, EveryLetterShownIsInTheFontThatShowsIt) {
                 << controlName(c) << " lacks U+" << std::hex << static_cast<std::uint32_t>(letter);
     };
     for (const ControlRow& row : kLayout)
-        if (const auto* key = std::get_if<Text>(&row.caption)) expectInFont(row.control, QString::fromUtf8(content::text(*key)));
+        if (const auto* key = std::get_if<Text>(&row.caption))
+            expectInFont(row.control, QString::fromUtf8(content::text(*key)));
     // What the story writes while it runs: its texts, the card descriptions and the purse.
     for (Text key : texts(Text::T00, Text::T34)) expectInFont(Control::P, QString::fromUtf8(content::text(key)));
     for (Text key : texts(Text::D1, Text::E0)) expectInFont(Control::Popis, QString::fromUtf8(content::text(key)));

@@ -1,0 +1,29 @@
+// The start-up probes' shared watch: the time from entering main to the first painted frame.
+#pragma once
+
+#include <QObject>
+#include <chrono>
+
+namespace tolm::bench {
+
+using Clock = std::chrono::steady_clock;
+
+// Installed on the application, so it sees the window however the probe builds it. When the
+// first frame of a top-level window has been painted, it prints one line for the runner:
+//   main=<ns> painted=<ns> peak_kib=<n>
+// (both times on the monotonic clock, the peak resident memory so far) and ends the process.
+class FirstPaintWatch : public QObject {
+public:
+    explicit FirstPaintWatch(Clock::time_point mainEntered);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    [[noreturn]] void report() const;
+
+    Clock::time_point mainEntered_;
+    bool painting_ = false;
+};
+
+}  // namespace tolm::bench

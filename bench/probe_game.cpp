@@ -1,0 +1,13 @@
+// Start-up probe of the game: the program's own run, with the first-paint watch added.
+#include <QApplication>
+
+#include "bench/first_paint.h"
+#include "runtime/qt_program.h"
+
+int main(int argc, char* argv[]) {
+    const auto entered = tolm::bench::Clock::now();
+    QApplication app(argc, argv);
+    tolm::bench::FirstPaintWatch watch(entered);
+    app.installEventFilter(&watch);
+    return tolm::runtime::runProgram();
+}

@@ -1,0 +1,195 @@
+#!/usr/bin/env python3
+"""Runs the start-up probes, the reaction and engine benchmarks, and prints one table.
+
+Times vary from machine to machine and from minute to minute on a shared one, so every
+start-up figure is set against the two baselines measured in the same run, interleaved.
+"""
+import argparse
+import json
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+RUNS = 15
+WARM_UP_ROUNDS = 2
+WINDOWS = ("minimal", "plain", "game")
+WINDOW_NAMES = {"minimal": "minimal window", "plain": "70 plain widgets", "game": "Tolm"}
+PLATFORMS = ("xcb", "offscreen")
+PLATFORM_NAMES = {"xcb": "Xvfb", "offscreen": "offscreen"}
+
+FIRST_PAINT_GOAL = 1.5  # times the minimal window's median
+MEMORY_GOAL_MIB = 8.0   # above the minimal window's peak
+REACTION_GOAL_MS = 16.0  # one frame at 60 Hz
+
+
+def start_xvfb():
+    """A private X server; it writes the display number it took to the pipe."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        display = pipe.readline().strip()
+    if not display:
+        server.kill()
+        sys.exit("Xvfb did not start")
+    return server, ":" + display
+
+
+def run_probe(exe, env):
+    """One start-up: ms from main and from exec to the first painted frame, and the peak MiB."""
+    launched = time.monotonic_ns()
+    result = subprocess.run([exe], env=env, capture_output=True, text=True, timeout=120)
+    if result.returncode != 0:
+        sys.exit(f"{exe} failed:\n{result.stderr}")
+    fields = dict(item.split("=", 1) for item in result.stdout.split())
+    main, painted = int(fields["main"]), int(fields["painted"])
+    return {"main": (painted - main) / 1e6, "exec": (painted - launched) / 1e6,
+            "peak": int(fields["peak_kib"]) / 1024}
+
+
+def measure_start_up(probes, envs):
+    """Every window on every platform, interleaved, the order turning each round."""
+    samples = {(p, w): [] for p in PLATFORMS for w in WINDOWS}
+    for round_ in range(WARM_UP_ROUNDS + RUNS):
+        order = WINDOWS[round_ % 3:] + WINDOWS[:round_ % 3]
+        for platform in PLATFORMS:
+            for window in order:
+                sample = run_probe(probes[window], envs[platform])
+                if round_ >= WARM_UP_ROUNDS:
+                    samples[(platform, window)].append(sample)
+    return samples
+
+
+def key_values(text):
+    return dict(item.split("=", 1) for item in text.split())
+
+
+def run_reaction(exe, env):
+    result = subprocess.run([exe], env=env, capture_output=True, text=True, timeout=600)
+    if result.returncode != 0:
+        sys.exit(f"{exe} failed:\n{result.stderr}")
+    return key_values(result.stdout)
+
+
+def run_engine(exe):
+    result = subprocess.run([exe, "--benchmark_format=json"], capture_output=True, text=True, timeout=600)
+    if result.returncode != 0:
+        sys.exit(f"{exe} failed:\n{result.stderr}")
+    return {b["name"]: b for b in json.loads(result.stdout)["benchmarks"]}
+
+
+def stripped_size(program):
+    with tempfile.TemporaryDirectory() as scratch:
+        stripped = Path(scratch) / "stripped"
+        subprocess.run(["strip", "-o", str(stripped), program], check=True)
+        return stripped.stat().st_size
+
+
+def verdict(met):
+    return "met" if met else "NOT met"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    for name in ("minimal", "plain", "game", "reaction", "engine", "program", "art", "out"):
+        parser.add_argument("--" + name, required=True)
+    args = parser.parse_args()
+
+    load_before = os.getloadavg()[0]
+    runtime_dir = tempfile.mkdtemp(prefix="tolm-bench-")  # mkdtemp makes it 0700, as Qt wants
+    base_env = dict(os.environ, XDG_RUNTIME_DIR=runtime_dir)
+    server, display = start_xvfb()
+    try:
+        envs = {"xcb": dict(base_env, QT_QPA_PLATFORM="xcb", DISPLAY=display),
+                "offscreen": dict(base_env, QT_QPA_PLATFORM="offscreen")}
+        probes = {"minimal": args.minimal, "plain": args.plain, "game": args.game}
+        start_up = measure_start_up(probes, envs)
+    finally:
+        server.terminate()
+        server.wait()
+    reaction = run_reaction(args.reaction, base_env)
+    engine = run_engine(args.engine)
+    load_after = os.getloadavg()[0]
+
+    lines = []
+    out = lines.append
+    out(f"Tolm benchmarks: {os.cpu_count()} cores, load average {load_before:.2f} before and "
+        f"{load_after:.2f} after; {RUNS} runs of each window after {WARM_UP_ROUNDS} warm-up rounds, interleaved")
+    out("")
+
+    medians = {}
+    for clock, title in (("main", "First paint, ms from entering main"),
+                         ("exec", "First paint, ms from exec (the loader included)")):
+        out(f"{title}")
+        out(f"  {'platform':<10} {'window':<18} {'min':>7} {'median':>7} {'max':>7} {'÷ minimal':>10}")
+        for platform in PLATFORMS:
+            floor = statistics.median(s[clock] for s in start_up[(platform, "minimal")])
+            for window in WINDOWS:
+                times = [s[clock] for s in start_up[(platform, window)]]
+                median = statistics.median(times)
+                medians[(clock, platform, window)] = median
+                out(f"  {PLATFORM_NAMES[platform]:<10} {WINDOW_NAMES[window]:<18} {min(times):7.2f} "
+                    f"{median:7.2f} {max(times):7.2f} {median / floor:9.2f}×")
+        out("")
+
+    peaks = {}
+    out("Peak resident memory at the first paint, MiB (median)")
+    out(f"  {'platform':<10} {'window':<18} {'peak':>7} {'− minimal':>10} {'÷ minimal':>10}")
+    for platform in PLATFORMS:
+        floor = statistics.median(s["peak"] for s in start_up[(platform, "minimal")])
+        for window in WINDOWS:
+            peak = statistics.median(s["peak"] for s in start_up[(platform, window)])
+            peaks[(platform, window)] = peak
+            out(f"  {PLATFORM_NAMES[platform]:<10} {WINDOW_NAMES[window]:<18} {peak:7.1f} "
+                f"{peak - floor:+10.1f} {peak / floor:9.2f}×")
+    out("")
+
+    size = stripped_size(args.program)
+    pictures = sum(f.stat().st_size for f in Path(args.art).glob("pic-*.bmp"))
+    out(f"Executable, stripped: {size:,} bytes; the 14 pictures take {pictures:,} bytes "
+        f"({100 * pictures / size:.1f} %), the rest {size - pictures:,} bytes")
+    out("")
+
+    reaction_median = float(reaction["median"])
+    out("Reaction, offscreen, ms from a button's activation to the end of the repaint that shows it")
+    out(f"  every choice of every playthrough: {reaction['samples']} in all; first round (nothing cached) "
+        f"median {float(reaction['first_median']):.2f}, max {float(reaction['first_max']):.2f}")
+    out(f"  all rounds: min {float(reaction['min']):.2f}, median {reaction_median:.2f}, "
+        f"90th percentile {float(reaction['p90']):.2f}, max {float(reaction['max']):.2f} "
+        f"({reaction['slowest']})")
+    out("")
+
+    out("The story alone, on the headless window")
+    plays = engine["Playthroughs"]
+    out(f"  every playthrough, each on a new window: {plays['real_time']:.1f} {plays['time_unit']} a run; "
+        f"{plays['steps'] / 1e6:.1f} M handler steps/s, {plays['handlers'] / 1e6:.2f} M handlers/s")
+    explore = engine["FullExploration"]
+    out(f"  the explorer's full run: {explore['real_time']:.1f} {explore['time_unit']} "
+        f"for {int(explore['states']):,} states")
+    out("")
+
+    out("Goals")
+    for platform in PLATFORMS:
+        ratio = medians[("main", platform, "game")] / medians[("main", platform, "minimal")]
+        out(f"  first paint ≤ {FIRST_PAINT_GOAL}× the minimal window, {PLATFORM_NAMES[platform]}: "
+            f"{ratio:.2f}× — {verdict(ratio <= FIRST_PAINT_GOAL)}")
+    for platform in PLATFORMS:
+        extra = peaks[(platform, "game")] - peaks[(platform, "minimal")]
+        out(f"  peak memory ≤ minimal + {MEMORY_GOAL_MIB:.0f} MiB, {PLATFORM_NAMES[platform]}: "
+            f"+{extra:.1f} MiB — {verdict(extra <= MEMORY_GOAL_MIB)}")
+    out(f"  reaction median < {REACTION_GOAL_MS:.0f} ms: {reaction_median:.2f} ms — "
+        f"{verdict(reaction_median < REACTION_GOAL_MS)}")
+
+    table = "\n".join(lines)
+    print(table)
+    Path(args.out).write_text(table + "\n")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,81 @@
+// Prints the layout table and the texts as JSON, so the real-window scripts aim at the places
+// and expect the words that the game itself is built from.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "content/picture.h"
+#include "content/text.h"
+#include "ui/layout.h"
+
+namespace {
+
+using namespace tolm;
+
+std::string quoted(std::string_view s) {
+    std::string out = "\"";
+    for (const char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string_view kindName(ui::Kind k) {
+    switch (k) {
+        case ui::Kind::Label: return "label";
+        case ui::Kind::Button: return "button";
+        case ui::Kind::PictureBox: return "picture";
+        case ui::Kind::Frame: return "frame";
+        case ui::Kind::Shape: return "shape";
+    }
+    return "";
+}
+
+// The row's place in the window, in pixels: the frame's children sit inside Frame1.
+ui::Twips inWindow(const ui::ControlRow& row) {
+    ui::Twips r = row.rect;
+    if (row.in == ui::Container::Frame1) {
+        r.left += ui::rowOf(Control::Frame1).rect.left;
+        r.top += ui::rowOf(Control::Frame1).rect.top;
+    }
+    return {ui::toPixels(r.left), ui::toPixels(r.top), ui::toPixels(r.width), ui::toPixels(r.height)};
+}
+
+}  // namespace
+
+int main() {
+    std::string json = "{\"title\": " + quoted(ui::kWindowTitle) + ", \"client\": [" +
+                       std::to_string(ui::toPixels(ui::kRestoredClientArea.width)) + ", " +
+                       std::to_string(ui::toPixels(ui::kRestoredClientArea.height)) + "],\n\"controls\": [\n";
+    for (const ui::ControlRow& row : ui::kLayout) {
+        const ui::Twips r = inWindow(row);
+        json += "{\"name\": " + quoted(controlName(row.control)) + ", \"kind\": " + quoted(kindName(row.kind)) +
+                ", \"rect\": [" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+                std::to_string(r.width) + ", " + std::to_string(r.height) + "], \"shownAtStart\": " +
+                (row.visibleAtStart ? "true" : "false") + ", \"tab\": " + std::to_string(row.tab);
+        if (const auto* key = std::get_if<content::Text>(&row.caption)) json += ", \"caption\": " + quoted(content::text(*key));
+        if (const auto* picture = std::get_if<content::Picture>(&row.caption)) {
+            json += ", \"picture\": " + std::to_string(static_cast<int>(*picture) + 1) +
+                    ", \"altText\": " + quoted(content::text(content::altText(*picture)));
+        }
+        if (row.tooltip) json += ", \"tooltip\": " + quoted(content::text(*row.tooltip));
+        json += row.control == Control::P ? "}\n" : "},\n";
+    }
+    json += "],\n\"texts\": {\n";
+    for (std::size_t i = 0; i < content::kTextCount; ++i) {
+        const auto key = static_cast<content::Text>(i);
+        json += quoted(content::keyName(key)) + ": " + quoted(content::text(key)) + (i + 1 < content::kTextCount ? ",\n" : "\n");
+    }
+    json += "}}\n";
+    std::fputs(json.c_str(), stdout);
+}

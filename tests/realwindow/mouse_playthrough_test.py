@@ -1,0 +1,69 @@
+"""A whole game to an ending with real mouse clicks at the buttons' places on a real X screen;
+after every click the story (read from the accessibility tree), the purse and the pixels of the
+picture rectangle show the scene that click leads to. Konec then ends the program with status 0."""
+import subprocess
+
+import realwindow as rw
+
+# The choice clicked, the story text it brings, the picture in front after it (None: no
+# picture, the bare window) and the purse shown.
+PLAYTHROUGH = [
+    ("Vyjít", "T23", "Domovník", "0"),
+    ("Jít", "T09", "Picture10", "0"),
+    ("Usmrtit", "T20", "Picture10", "0"),
+    ("Choice5", "T33", "Picture10", "0"),
+    ("Pokračovat", "T14", "Picture9", "0"),
+    ("Choice4", "T13", None, "0"),
+    ("Dál", "T02", "Panelák", "10000"),
+    ("Visit2", "T22", "Picture6", "10000"),
+    ("Buy1", "T17", "Picture5", "3000"),
+    ("Šlukonv", "T19", "Autobus", "2992"),
+    ("Dál3", "T04", "Picture3", "2992"),
+    ("Pryč", "T16", "Picture2", "2992"),
+    ("darovat", "T06", "Picture2", "2992"),
+    ("Dál4", "T05", "Včela", "2992"),
+    ("Choice1", "T30", "Včela", "1992"),
+]
+
+# Between the story label and the picture rectangle: bare in every scene.
+BARE_POINT = (470, 150)
+
+
+def picture_pixels(options, number, size):
+    width, height = size
+    # The box shows its picture from the top-left corner, cut off at the box's edges.
+    return subprocess.run(["convert", f"{options.art}/pic-{number}.bmp", "-crop", f"{width}x{height}+0+0",
+                           "+repage", "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
+
+
+def test(game, options):
+    facts = game.facts
+    rw.expect(game.geometry() == (0, 0, *facts.client),
+              f"without a window manager the window should open at 0,0 with its restored client area "
+              f"{facts.client}, not {game.geometry()}")
+    place = facts.controls["Picture1"]["rect"]
+    pictures = {name: picture_pixels(options, c["picture"], place[2:])
+                for name, c in facts.controls.items() if c["kind"] == "picture"}
+
+    for step, (choice, story, front, purse) in enumerate(PLAYTHROUGH, 1):
+        where = f"step {step}, {choice}"
+        rw.expect(game.find(choice) is not None, f"{where}: the button is not shown where the layout puts it")
+        game.click(choice)
+        rw.wait_until(lambda: game.name_of("P") == facts.texts[story], f"{where}: the story text {story}")
+        rw.expect(game.name_of("peníze") == purse, f"{where}: the purse shows {game.name_of('peníze')}, not {purse}")
+        shot = game.screen.shot()
+        seen = game.screen.region(shot, place)
+        if front:
+            rw.expect(seen == pictures[front], f"{where}: the picture rectangle does not show {front}")
+        else:
+            bare = game.screen.region(shot, (*BARE_POINT, 1, 1))
+            rw.expect(seen == bare * (place[2] * place[3]), f"{where}: the picture rectangle is not bare")
+
+    buttons = {a.name for a in game.showing() if a.getRoleName() == rw.ROLES["button"]}
+    rw.expect(buttons == {facts.controls["Konec"]["caption"]}, f"after the ending the buttons left are {buttons}")
+    game.click("Konec")
+    status = game.exit_status()
+    rw.expect(status == 0, f"Konec ended the program with status {status}")
+
+
+rw.run(test)

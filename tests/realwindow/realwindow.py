@@ -1,0 +1,305 @@
+"""The real-window tests' common ground: an X server and a D-Bus session of their own, the built
+game inside them, the player's hands (xdotool), and two ways to see the window: screenshots
+(ImageMagick) and the accessibility tree that screen readers read (AT-SPI).
+
+A test script calls run(test) with the command line that CTest gives it:
+    --game <tolm> --facts <realwindow_facts> --art <folder of the drawn pictures>
+"""
+import argparse
+import ctypes
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+
+# CTest's SKIP_RETURN_CODE for these tests: a missing tool is not a failing game.
+SKIP = 77
+
+# The programs the tests run, with the Debian package that brings each.
+PROGRAMS = {
+    "Xvfb": "xvfb",
+    "xdotool": "xdotool",
+    "import": "imagemagick",
+    "convert": "imagemagick",
+    "dbus-run-session": "dbus",
+}
+AT_SPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+# Qt's roles for the kinds of control, as AT-SPI names them.
+ROLES = {"button": "push button", "label": "label", "picture": "filler", "frame": "panel", "shape": "filler"}
+
+# Long enough for a loaded machine or a sanitizer build; a working game answers in milliseconds.
+PATIENCE = 30.0
+
+
+def skip(why):
+    print(f"SKIP: {why}")
+    sys.exit(SKIP)
+
+
+def check_tools():
+    for program, package in PROGRAMS.items():
+        if not shutil.which(program):
+            skip(f"{program} is missing (Debian package {package}; `make deps` installs it)")
+    if not os.access(AT_SPI_BUS_LAUNCHER, os.X_OK):
+        skip(f"{AT_SPI_BUS_LAUNCHER} is missing (Debian package at-spi2-core)")
+    try:
+        import pyatspi  # noqa: F401
+        from gi.repository import GLib  # noqa: F401
+    except ImportError as e:
+        skip(f"{e} (Debian packages python3-pyatspi and python3-gi, for /usr/bin/python3)")
+
+
+def in_own_bus():
+    """Runs the script again inside a D-Bus session of its own, where the accessibility bus
+    starts on demand; returns only in that second run, with a private runtime folder."""
+    if os.environ.get("TOLM_REALWINDOW_BUS") == "own":
+        return
+    # The accessibility bus puts its socket in the runtime folder: a shared one would let two
+    # tests running side by side take each other's bus.
+    runtime = tempfile.mkdtemp(prefix="tolm-realwindow-")
+    env = dict(os.environ, TOLM_REALWINDOW_BUS="own", XDG_RUNTIME_DIR=runtime, PYTHONDONTWRITEBYTECODE="1")
+    try:
+        status = subprocess.run(["dbus-run-session", "--", sys.executable, *sys.argv], env=env).returncode
+    finally:
+        shutil.rmtree(runtime, ignore_errors=True)
+    sys.exit(status)
+
+
+def dies_with_us():
+    """For the programs the script starts: should the script itself die, they end too."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
+
+class Failure(AssertionError):
+    pass
+
+
+def expect(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def pump():
+    """Lets AT-SPI deliver the events that have arrived."""
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def wait_until(condition, what):
+    deadline = time.monotonic() + PATIENCE
+    while True:
+        pump()
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"waited in vain for {what}")
+        time.sleep(0.05)
+
+
+class Facts:
+    """The layout table and the texts, as the game is built from them."""
+
+    def __init__(self, program):
+        data = json.loads(subprocess.run([program], check=True, capture_output=True, text=True).stdout)
+        self.title = data["title"]
+        self.client = tuple(data["client"])
+        self.controls = {c["name"]: c for c in data["controls"]}
+        self.texts = data["texts"]
+
+    def centre(self, name):
+        x, y, w, h = self.controls[name]["rect"]
+        return x + w // 2, y + h // 2
+
+    def shown_at_start(self):
+        return [name for name, c in self.controls.items() if c["shownAtStart"]]
+
+
+class Screen:
+    """An X server of its own, on a display number it picks itself."""
+
+    def __init__(self):
+        read, write = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=dies_with_us)
+        os.close(write)
+        with os.fdopen(read) as reply:
+            number = reply.readline().strip()
+        expect(number, "Xvfb did not start")
+        self.display = f":{number}"
+        self.size = (1024, 768)
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait()
+
+    def shot(self):
+        """The whole screen, three bytes a pixel."""
+        raw = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", "rgb:-"],
+                             check=True, capture_output=True).stdout
+        expect(len(raw) == self.size[0] * self.size[1] * 3, "the screenshot has an unexpected size")
+        return raw
+
+    def region(self, shot, rect):
+        x, y, w, h = rect
+        row = self.size[0] * 3
+        return b"".join(shot[(y + j) * row + x * 3:(y + j) * row + (x + w) * 3] for j in range(h))
+
+
+class Game:
+    """The built game on the screen, seen through AT-SPI and driven through X."""
+
+    def __init__(self, options, screen, facts):
+        import pyatspi
+        self.screen, self.facts = screen, facts
+        self.log = tempfile.TemporaryFile("w+")
+        env = dict(os.environ, DISPLAY=screen.display, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.process = subprocess.Popen([options.game], env=env, stdout=self.log, stderr=subprocess.STDOUT,
+                                        preexec_fn=dies_with_us)
+        found = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{facts.title}$").split()
+        expect(len(found) == 1, f"expected one window titled {facts.title}, found {found}")
+        self.window_id = found[0]
+        self.app = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                                            if a is not None and a.get_process_id() == self.process.pid), None),
+                              "the game to appear on the accessibility bus")
+        self.window = wait_until(lambda: next((w for w in self.app if w.name == facts.title), None),
+                                 "the window in the accessibility tree")
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait()
+        self.log.close()
+
+    def output(self):
+        self.log.seek(0)
+        return self.log.read()
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=PATIENCE,
+                              env=dict(os.environ, DISPLAY=self.screen.display)).stdout
+
+    def geometry(self):
+        fields = dict(line.split("=", 1) for line in self.xdotool("getwindowgeometry", "--shell",
+                                                                  self.window_id).split())
+        return int(fields["X"]), int(fields["Y"]), int(fields["WIDTH"]), int(fields["HEIGHT"])
+
+    # The player's hands. The window lies at 0,0, so its coordinates are the screen's.
+    def click(self, name):
+        self.point_at(*self.facts.centre(name))
+        self.xdotool("click", "1")
+
+    def point_at(self, x, y):
+        fields = dict(line.split("=", 1) for line in self.xdotool("getmouselocation", "--shell").split())
+        # --sync waits for the pointer to move, which it never does when it is there already.
+        if (int(fields["X"]), int(fields["Y"])) != (x, y):
+            self.xdotool("mousemove", "--sync", str(x), str(y))
+
+    def keys(self, *keys):
+        # Without a window manager nobody gives the window the keyboard: the player does.
+        self.xdotool("windowfocus", "--sync", self.window_id, "key", "--delay", "20", *keys)
+
+    def settle(self):
+        """Returns once the game has handled every pointer move sent so far: X delivers input in
+        order, so when a Tab sent after them has moved the focus, they are done too."""
+        before = wait_until(self.focused, "a focused button")
+        self.keys("Tab")
+        wait_until(lambda: self.focused() not in (None, before), "Tab to move the focus")
+
+    # The accessibility tree.
+    def accessibles(self):
+        """Every control of the window, the frame's children included."""
+        out = []
+        for child in self.window:
+            out.append(child)
+            if child.getRoleName() == ROLES["frame"]:
+                out.extend(child)
+        return out
+
+    def showing(self):
+        import pyatspi
+        return [a for a in self.accessibles() if a.getState().contains(pyatspi.STATE_SHOWING)]
+
+    def find(self, name):
+        """The shown control of that name, told apart by role, place and fixed caption."""
+        import pyatspi
+        control = self.facts.controls[name]
+        matches = []
+        for a in self.showing():
+            extents = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            if a.getRoleName() != ROLES[control["kind"]]:
+                continue
+            if [extents.x, extents.y, extents.width, extents.height] != control["rect"]:
+                continue
+            if control["kind"] == "button" and a.name != control["caption"]:
+                continue
+            matches.append(a)
+        expect(len(matches) <= 1, f"{len(matches)} shown controls could be {name}")
+        return matches[0] if matches else None
+
+    def name_of(self, name):
+        found = self.find(name)
+        return found.name if found else None
+
+    def focused(self):
+        import pyatspi
+        return next((a for a in self.showing() if a.getState().contains(pyatspi.STATE_FOCUSED)), None)
+
+    def describe(self):
+        lines = [f"  {a.getRoleName()} {a.name!r}" for a in self.showing()]
+        return "shown now:\n" + "\n".join(lines)
+
+    def exit_status(self):
+        try:
+            return self.process.wait(timeout=PATIENCE)
+        except subprocess.TimeoutExpired:
+            raise Failure("the game did not end") from None
+
+
+def run(test, before_game=None):
+    """Runs test(game, options) on a fresh screen, before_game() first if given (to listen to
+    AT-SPI before the game says anything); prints what went wrong and ends the script."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--facts", required=True)
+    parser.add_argument("--art", required=True)
+    options = parser.parse_args()
+    check_tools()
+    in_own_bus()
+    facts = Facts(options.facts)
+    screen = Screen()
+    game = None
+    try:
+        if before_game:
+            before_game()
+        game = Game(options, screen, facts)
+        test(game, options)
+        # Every test ends the game as a player does; a sanitizer build reports leaks only then.
+        if game.process.poll() is None:
+            game.click("Konec")
+        status = game.exit_status()
+        expect(status == 0, f"the game ended with status {status}")
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        if game:
+            print(game.describe() if game.process.poll() is None else f"the game ended with {game.process.returncode}")
+            print("the game's output:\n" + game.output())
+        sys.exit(1)
+    except Exception:
+        traceback.print_exc()
+        sys.exit(1)
+    finally:
+        if game:
+            game.close()
+        screen.close()
+    print("PASS")
