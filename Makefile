@@ -49,12 +49,13 @@ bench: deps $(CONFIGURED)
 screenshot: build
 	tools/screenshot.sh $(BUILD)/app/tolm $(BUILD)/screenshots/first-scene.png
 
+# The window at every ending of the story.
 endings: build
-	tools/ending-shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/endings
+	tools/shot/shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/endings tools/shot/endings.txt
 
 # Every scene picture in the real window, for a look.
 scene-shots: build
-	tools/pictures/scene-shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scenes
+	tools/shot/shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scenes tools/shot/scenes.txt
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
