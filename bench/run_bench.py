@@ -175,10 +175,13 @@ def main():
     out("")
 
     out("Goals")
+    # Start-up is what a player waits for: from the exec of the program to its first frame.
+    # From main alone (the loader left out) is shown beside it.
     for platform in PLATFORMS:
-        ratio = medians[("main", platform, "game")] / medians[("main", platform, "minimal")]
+        ratio = medians[("exec", platform, "game")] / medians[("exec", platform, "minimal")]
+        from_main = medians[("main", platform, "game")] / medians[("main", platform, "minimal")]
         out(f"  first paint ≤ {FIRST_PAINT_GOAL}× the minimal window, {PLATFORM_NAMES[platform]}: "
-            f"{ratio:.2f}× — {verdict(ratio <= FIRST_PAINT_GOAL)}")
+            f"{ratio:.2f}× from exec ({from_main:.2f}× from main) — {verdict(ratio <= FIRST_PAINT_GOAL)}")
     for platform in PLATFORMS:
         extra = peaks[(platform, "game")] - peaks[(platform, "minimal")]
         out(f"  peak memory ≤ minimal + {MEMORY_GOAL_MIB:.0f} MiB, {PLATFORM_NAMES[platform]}: "

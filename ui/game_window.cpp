@@ -96,7 +96,8 @@ QWidget* GameWindow::build(const ControlRow& row) {
         case Kind::Button: w = new ChoiceButton(captionOf(row), parent); break;
         case Kind::PictureBox: {
             const auto picture = std::get<content::Picture>(row.caption);
-            w = new PictureBox(decodeFourBitBmp(content::pictureFile(picture)), parent);
+            w = new PictureBox(ScenePicture::decode(content::pictureFile(picture)), parent);
+            content::releasePictureFile(picture);
             w->setAccessibleName(qText(content::altText(picture)));
             break;
         }

@@ -6,14 +6,16 @@
 
 namespace tolm::ui {
 
-PictureBox::PictureBox(QImage picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture)) {
+PictureBox::PictureBox(ScenePicture picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), picture_, event->rect());
+    // Only what is painted is put into colour: a box shows a corner of a much larger picture.
+    const QRect area = event->rect() & QRect(QPoint(0, 0), picture_.size());
+    painter.drawImage(area.topLeft(), picture_.pixels(area));
 }
 
 }  // namespace tolm::ui

@@ -1,9 +1,10 @@
-// The scene pictures' decoder: four-bit BMP rows into one byte a pixel.
+// The scene pictures' decoder: the BMP's rows put top first into memory, its colours resolved.
 // Qt's BMP reader works a pixel at a time and first loads every image plugin to ask whether it
-// reads BMP; the pictures all have one known form, so here a row is split in one plain loop.
+// reads BMP; the pictures all have one known form, so here a row is one plain copy.
 #include "ui/scene_picture.h"
 
-#include <QList>
+#include <algorithm>
+#include <cstring>
 
 namespace tolm::ui {
 namespace {
@@ -13,7 +14,7 @@ constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::uint16_t kFourBitsAPixel = 4;
 constexpr std::uint32_t kUncompressed = 0;  // BI_RGB
 constexpr std::uint32_t kAllColours = 0;    // a colours-used of 0 means all 2^4
-constexpr int kColours = 16;
+constexpr std::size_t kColours = 16;
 constexpr std::size_t kPaletteEntryBytes = 4;  // blue, green, red, reserved
 
 std::uint16_t u16(std::span<const std::uint8_t> f, std::size_t at) {
@@ -27,7 +28,7 @@ std::uint32_t u32(std::span<const std::uint8_t> f, std::size_t at) {
 
 }  // namespace
 
-QImage decodeFourBitBmp(std::span<const std::uint8_t> file) {
+ScenePicture ScenePicture::decode(std::span<const std::uint8_t> file) {
     if (file.size() < kFileHeaderBytes + kInfoHeaderBytes || file[0] != 'B' || file[1] != 'M') return {};
     const std::uint32_t bitsAt = u32(file, 10);
     const std::uint32_t infoBytes = u32(file, 14);
@@ -45,25 +46,34 @@ QImage decodeFourBitBmp(std::span<const std::uint8_t> file) {
         bitsAt + rowBytes * static_cast<std::size_t>(rows) > file.size())
         return {};
 
-    QList<QRgb> palette(kColours);
-    for (int i = 0; i < kColours; ++i) {
-        const std::size_t at = paletteAt + static_cast<std::size_t>(i) * kPaletteEntryBytes;
-        palette[i] = qRgb(file[at + 2], file[at + 1], file[at]);
+    ScenePicture picture;
+    picture.width_ = width;
+    picture.height_ = static_cast<int>(rows);
+    picture.stride_ = (static_cast<std::size_t>(width) + 1) / 2;
+    for (std::size_t i = 0; i < kColours; ++i) {
+        const std::size_t at = paletteAt + i * kPaletteEntryBytes;
+        picture.colours_[i] = qRgb(file[at + 2], file[at + 1], file[at]);
     }
-    QImage image(width, static_cast<int>(rows), QImage::Format_Indexed8);
-    image.setColorTable(palette);
+    picture.nibbles_.resize(picture.stride_ * static_cast<std::size_t>(rows));
+    for (std::size_t y = 0; y < static_cast<std::size_t>(rows); ++y) {
+        const std::size_t stored = height > 0 ? static_cast<std::size_t>(rows) - 1 - y : y;
+        std::memcpy(picture.nibbles_.data() + y * picture.stride_, file.data() + bitsAt + stored * rowBytes,
+                    picture.stride_);
+    }
+    return picture;
+}
 
-    const std::size_t pairs = static_cast<std::size_t>(width) / 2;
-    for (int y = 0; y < image.height(); ++y) {
-        const std::size_t stored = static_cast<std::size_t>(height > 0 ? rows - 1 - y : y);
-        const std::uint8_t* in = file.data() + bitsAt + stored * rowBytes;
-        uchar* out = image.scanLine(y);
-        // Each byte holds two pixels, the left one in its high half.
-        for (std::size_t i = 0; i < pairs; ++i) {
-            out[2 * i] = in[i] >> 4;
-            out[2 * i + 1] = in[i] & 0x0F;
+QImage ScenePicture::pixels(QRect area) const {
+    area &= QRect(QPoint(0, 0), size());
+    QImage image(area.size(), QImage::Format_RGB32);
+    for (int y = 0; y < area.height(); ++y) {
+        const std::uint8_t* row = nibbles_.data() + static_cast<std::size_t>(area.top() + y) * stride_;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < area.width(); ++x) {
+            const int column = area.left() + x;
+            const std::uint8_t pair = row[column / 2];
+            out[x] = colours_[column % 2 == 0 ? pair >> 4 : pair & 0x0F];
         }
-        if (width % 2 != 0) out[width - 1] = in[pairs] >> 4;
     }
     return image;
 }
