@@ -1,7 +1,6 @@
 // Reaction on the offscreen platform: from a button's activation to the end of the repaint that
 // shows what its handler did, for every choice of every playthrough.
 #include <QApplication>
-#include <QStyleFactory>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +11,7 @@
 
 #include "tests/support/story_cases.h"
 #include "tests/support/widget_driver.h"
+#include "ui/game_style.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ void sortByTime(std::vector<Sample>& samples) { std::ranges::sort(samples, {}, &
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TimedApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    tolm::ui::installGameStyle();
 
     // The first round meets every text and picture for the first time, as a player does.
     std::vector<Sample> first;

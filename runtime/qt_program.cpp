@@ -2,16 +2,16 @@
 #include "runtime/qt_program.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "runtime/qt_form.h"
+#include "ui/game_style.h"
 #include "ui/game_window.h"
 
 namespace tolm::runtime {
 
 int runProgram() {
     // One style everywhere, so the game looks the same on every desktop and in its tests.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::installGameStyle();
     ui::GameWindow window;
     MessageBoxReporter reporter(&window);
     QtForm form(window, reporter);

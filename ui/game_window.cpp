@@ -1,17 +1,14 @@
 // Builds every control from its row: kind, place, font, colours, caption, tooltip, order.
 #include "ui/game_window.h"
 
-#include <QBuffer>
 #include <QGroupBox>
-#include <QIcon>
-#include <QImageReader>
 #include <algorithm>
 
-#include "content/icon.h"
 #include "ui/choice_button.h"
 #include "ui/fonts.h"
 #include "ui/outline_shape.h"
 #include "ui/picture_box.h"
+#include "ui/program_icon.h"
 #include "ui/scene_picture.h"
 #include "ui/wrapping_label.h"
 
@@ -41,20 +38,6 @@ void paintBackground(QWidget* w, const QColor& back) {
     palette.setColor(QPalette::Window, back);
     w->setPalette(palette);
     w->setAutoFillBackground(true);
-}
-
-// Every image of the program icon, so the title bar and the task switcher each take their size.
-QIcon programIcon() {
-    const auto file = content::programIconFile();
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer, "ICO");
-    QIcon icon;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        reader.jumpToImage(i);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
 }
 
 }  // namespace

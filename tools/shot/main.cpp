@@ -2,12 +2,12 @@
 //   tolm-shot OUT.png [CHOICE|@CARD]...   CHOICE is a button's exact name; @Card1 points at a card.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
 #include <cstdio>
 
 #include "runtime/headless_form.h"
 #include "runtime/qt_form.h"
+#include "ui/game_style.h"
 #include "ui/game_window.h"
 
 namespace {
@@ -24,7 +24,7 @@ QWidget* controlNamed(const tolm::ui::GameWindow& window, const QString& name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    tolm::ui::installGameStyle();
     if (argc < 2) {
         std::fprintf(stderr, "usage: tolm-shot OUT.png [CHOICE|@CARD]...\n");
         return 2;

@@ -1,0 +1,36 @@
+// Fusion, but for the frame's outline, which Fusion draws from a stored PNG: reading it would load
+// every image plugin at start-up, for one rectangle.
+#include "ui/game_style.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace tolm::ui {
+namespace {
+
+class GameStyle : public QProxyStyle {
+public:
+    GameStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Mid));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
+
+}  // namespace
+
+void installGameStyle() { QApplication::setStyle(new GameStyle); }
+
+}  // namespace tolm::ui
