@@ -3,13 +3,17 @@
 #include "ui/game_style.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <algorithm>
 
 namespace tolm::ui {
 namespace {
+
+constexpr int kCaptionGap = 3;
 
 class GameStyle : public QProxyStyle {
 public:
@@ -21,10 +25,17 @@ public:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
+        // Under the caption, where Fusion puts it, so the caption stays outside the outline.
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        const int captionHeight =
+            box && !box->title().isEmpty()
+                ? std::max(option->fontMetrics.height(), pixelMetric(PM_ExclusiveIndicatorHeight, option, widget)) +
+                      kCaptionGap
+                : 0;
         painter->save();
         painter->setPen(option->palette.color(QPalette::Mid));
         painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->drawRect(option->rect.adjusted(0, captionHeight, -1, -1));
         painter->restore();
     }
 };
