@@ -26,7 +26,9 @@ long peakResidentKib() {
 
 }  // namespace
 
-FirstPaintWatch::FirstPaintWatch(Clock::time_point mainEntered) : mainEntered_(mainEntered) {}
+FirstPaintWatch::FirstPaintWatch(Clock::time_point mainEntered) : mainEntered_(mainEntered) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
     if (!painting_ && event->type() == QEvent::Paint && watched->isWidgetType() &&

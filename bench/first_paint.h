@@ -14,6 +14,7 @@ using Clock = std::chrono::steady_clock;
 // (both times on the monotonic clock, the peak resident memory so far) and ends the process.
 class FirstPaintWatch : public QObject {
 public:
+    // Installs itself on the running application.
     explicit FirstPaintWatch(Clock::time_point mainEntered);
 
 protected:

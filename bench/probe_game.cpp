@@ -8,6 +8,5 @@ int main(int argc, char* argv[]) {
     const auto entered = tolm::bench::Clock::now();
     QApplication app(argc, argv);
     tolm::bench::FirstPaintWatch watch(entered);
-    app.installEventFilter(&watch);
     return tolm::runtime::runProgram();
 }

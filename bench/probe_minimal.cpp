@@ -11,7 +11,6 @@ int main(int argc, char* argv[]) {
     const auto entered = tolm::bench::Clock::now();
     QApplication app(argc, argv);
     tolm::bench::FirstPaintWatch watch(entered);
-    app.installEventFilter(&watch);
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Tolm"));

@@ -1,5 +1,6 @@
 // The icon as the desktop and the window read it: Qt decodes the .ico and the theme's PNGs
-// to the same pixels, transparent where the mask is clear.
+// to the same pixels, transparent where the mask is clear, and the game's own reader, which
+// the window uses, agrees with Qt's and refuses a damaged file.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -9,6 +10,7 @@
 
 #include "content/icon.h"
 #include "tests/content/little_endian.h"
+#include "ui/program_icon.h"
 
 namespace tolm::content {
 namespace {
@@ -65,6 +67,36 @@ TEST(IconDecoding, ThemePngsShowTheColourImagesPixelForPixel) {
         }
         EXPECT_GT(transparent, 0);
     }
+}
+
+TEST(IconDecoding, TheGamesOwnReaderGivesQtsPixels) {
+    const std::vector<QImage> ours = ui::iconImages(programIconFile());
+    EXPECT_EQ(ours, icoImages());
+    const QIcon icon = ui::programIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    ASSERT_EQ(ours.size(), 3u);
+    // Of the two 32-pixel images the window takes the colour one.
+    EXPECT_EQ(icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), ours[1]);
+}
+
+TEST(IconDecoding, TheGamesOwnReaderRefusesADamagedFile) {
+    const auto ico = programIconFile();
+    const std::vector<std::uint8_t> good(ico.begin(), ico.end());
+    const std::size_t firstImage = good[18] | good[19] << 8;  // the first entry's offset
+    struct Damage {
+        const char* what;
+        std::size_t at;
+        std::uint8_t value;
+    };
+    for (const Damage& d : {Damage{"not an icon", 2, 2}, Damage{"more images than entries", 4, 9},
+                            Damage{"an image past the end", 21, 0x7F}, Damage{"24 bits a pixel", firstImage + 14, 24},
+                            Damage{"compressed bits", firstImage + 16, 1}}) {
+        SCOPED_TRACE(d.what);
+        auto bad = good;
+        bad[d.at] = d.value;
+        EXPECT_TRUE(ui::iconImages(bad).empty());
+    }
+    EXPECT_TRUE(ui::iconImages(std::span(good).first(20)).empty());
 }
 
 }  // namespace
