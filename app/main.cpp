@@ -1,9 +1,9 @@
 // Tolm: builds the window, runs start-up and plays until the player ends the game.
 #include <QApplication>
 
-#include "runtime/qt_program.h"
+#include "desktop/qt_program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return tolm::runtime::runProgram();
+    return tolm::desktop::runProgram();
 }

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "engine/story.h"
-#include "runtime/headless_form.h"
+#include "headless/headless_form.h"
 #include "tests/support/story_cases.h"
 #include "tools/explore/explorer.h"
 
@@ -32,8 +32,8 @@ void Playthroughs(benchmark::State& state) {
     }
     for (auto _ : state) {
         for (const auto& p : games) {
-            runtime::RecordingReporter reporter;
-            runtime::HeadlessForm form(reporter);
+            headless::RecordingReporter reporter;
+            headless::HeadlessForm form(reporter);
             engine::raise(form, engine::kFormLoad);
             for (const auto& step : p.steps) engine::raise(form, engine::click(step.first));
             benchmark::DoNotOptimize(form.purse());

@@ -2,11 +2,11 @@
 #include <QApplication>
 
 #include "bench/first_paint.h"
-#include "runtime/qt_program.h"
+#include "desktop/qt_program.h"
 
 int main(int argc, char* argv[]) {
     const auto entered = tolm::bench::Clock::now();
     QApplication app(argc, argv);
     tolm::bench::FirstPaintWatch watch(entered);
-    return tolm::runtime::runProgram();
+    return tolm::desktop::runProgram();
 }

@@ -8,11 +8,11 @@
 #include <array>
 
 #include "bench/first_paint.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 
 namespace {
 
-using namespace tolm::ui;
+using namespace tolm::layout;
 
 QWidget* plainWidget(Kind kind, QWidget* parent) {
     switch (kind) {

@@ -11,7 +11,7 @@
 
 #include "tests/support/story_cases.h"
 #include "tests/support/widget_driver.h"
-#include "ui/game_style.h"
+#include "desktop/game_style.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ void sortByTime(std::vector<Sample>& samples) { std::ranges::sort(samples, {}, &
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TimedApplication app(argc, argv);
-    tolm::ui::installGameStyle();
+    tolm::desktop::installGameStyle();
 
     // The first round meets every text and picture for the first time, as a player does.
     std::vector<Sample> first;

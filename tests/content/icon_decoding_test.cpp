@@ -10,7 +10,7 @@
 
 #include "content/icon.h"
 #include "tests/content/little_endian.h"
-#include "ui/program_icon.h"
+#include "desktop/program_icon.h"
 
 namespace tolm::content {
 namespace {
@@ -70,9 +70,9 @@ TEST(IconDecoding, ThemePngsShowTheColourImagesPixelForPixel) {
 }
 
 TEST(IconDecoding, TheGamesOwnReaderGivesQtsPixels) {
-    const std::vector<QImage> ours = ui::iconImages(programIconFile());
+    const std::vector<QImage> ours = desktop::iconImages(programIconFile());
     EXPECT_EQ(ours, icoImages());
-    const QIcon icon = ui::programIcon();
+    const QIcon icon = desktop::programIcon();
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
     ASSERT_EQ(ours.size(), 3u);
     // Of the two 32-pixel images the window takes the colour one.
@@ -94,9 +94,9 @@ TEST(IconDecoding, TheGamesOwnReaderRefusesADamagedFile) {
         SCOPED_TRACE(d.what);
         auto bad = good;
         bad[d.at] = d.value;
-        EXPECT_TRUE(ui::iconImages(bad).empty());
+        EXPECT_TRUE(desktop::iconImages(bad).empty());
     }
-    EXPECT_TRUE(ui::iconImages(std::span(good).first(20)).empty());
+    EXPECT_TRUE(desktop::iconImages(std::span(good).first(20)).empty());
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 
 #include "content/text.h"
 #include "engine/story.h"
-#include "runtime/headless_form.h"
+#include "headless/headless_form.h"
 
 namespace tolm::engine {
 namespace {
 
-using runtime::HeadlessForm;
-using runtime::RecordingReporter;
+using headless::HeadlessForm;
+using headless::RecordingReporter;
 
 std::set<Control> visibleControls(const HeadlessForm& form) {
     std::set<Control> shown;

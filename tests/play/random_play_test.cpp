@@ -22,7 +22,7 @@
 #include "content/text.h"
 #include "tests/support/widget_driver.h"
 #include "tools/explore/explorer.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 
 namespace tolm::testing {
 namespace {
@@ -69,8 +69,8 @@ struct ReachedHash {
 
 std::bitset<kControlCount> buttonsOf(const std::bitset<kControlCount>& visible) {
     std::bitset<kControlCount> buttons;
-    for (const ui::ControlRow& row : ui::kLayout)
-        if (row.kind == ui::Kind::Button && visible[indexOf(row.control)]) buttons.set(indexOf(row.control));
+    for (const layout::ControlRow& row : layout::kLayout)
+        if (row.kind == layout::Kind::Button && visible[indexOf(row.control)]) buttons.set(indexOf(row.control));
     return buttons;
 }
 

@@ -7,7 +7,7 @@
 
 #include "content/picture.h"
 #include "content/text.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 
 namespace {
 
@@ -30,35 +30,35 @@ std::string quoted(std::string_view s) {
     return out + "\"";
 }
 
-std::string_view kindName(ui::Kind k) {
+std::string_view kindName(layout::Kind k) {
     switch (k) {
-        case ui::Kind::Label: return "label";
-        case ui::Kind::Button: return "button";
-        case ui::Kind::PictureBox: return "picture";
-        case ui::Kind::Frame: return "frame";
-        case ui::Kind::Shape: return "shape";
+        case layout::Kind::Label: return "label";
+        case layout::Kind::Button: return "button";
+        case layout::Kind::PictureBox: return "picture";
+        case layout::Kind::Frame: return "frame";
+        case layout::Kind::Shape: return "shape";
     }
     return "";
 }
 
 // The row's place in the window, in pixels: the frame's children sit inside Frame1.
-ui::Twips inWindow(const ui::ControlRow& row) {
-    ui::Twips r = row.rect;
-    if (row.in == ui::Container::Frame1) {
-        r.left += ui::rowOf(Control::Frame1).rect.left;
-        r.top += ui::rowOf(Control::Frame1).rect.top;
+layout::Twips inWindow(const layout::ControlRow& row) {
+    layout::Twips r = row.rect;
+    if (row.in == layout::Container::Frame1) {
+        r.left += layout::rowOf(Control::Frame1).rect.left;
+        r.top += layout::rowOf(Control::Frame1).rect.top;
     }
-    return {ui::toPixels(r.left), ui::toPixels(r.top), ui::toPixels(r.width), ui::toPixels(r.height)};
+    return {layout::toPixels(r.left), layout::toPixels(r.top), layout::toPixels(r.width), layout::toPixels(r.height)};
 }
 
 }  // namespace
 
 int main() {
-    std::string json = "{\"title\": " + quoted(ui::kWindowTitle) + ", \"client\": [" +
-                       std::to_string(ui::toPixels(ui::kRestoredClientArea.width)) + ", " +
-                       std::to_string(ui::toPixels(ui::kRestoredClientArea.height)) + "],\n\"controls\": [\n";
-    for (const ui::ControlRow& row : ui::kLayout) {
-        const ui::Twips r = inWindow(row);
+    std::string json = "{\"title\": " + quoted(layout::kWindowTitle) + ", \"client\": [" +
+                       std::to_string(layout::toPixels(layout::kRestoredClientArea.width)) + ", " +
+                       std::to_string(layout::toPixels(layout::kRestoredClientArea.height)) + "],\n\"controls\": [\n";
+    for (const layout::ControlRow& row : layout::kLayout) {
+        const layout::Twips r = inWindow(row);
         json += "{\"name\": " + quoted(controlName(row.control)) + ", \"kind\": " + quoted(kindName(row.kind)) +
                 ", \"rect\": [" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
                 std::to_string(r.width) + ", " + std::to_string(r.height) + "], \"shownAtStart\": " +

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "engine/story.h"
-#include "runtime/headless_form.h"
+#include "headless/headless_form.h"
 
 namespace tolm::testing {
 
 struct HeadlessGame {
-    runtime::RecordingReporter reporter;
-    runtime::HeadlessForm form{reporter};
+    headless::RecordingReporter reporter;
+    headless::HeadlessForm form{reporter};
 
     HeadlessGame() { engine::raise(form, engine::kFormLoad); }
 

@@ -3,12 +3,12 @@
 
 #include <QApplication>
 
-#include "ui/game_style.h"
+#include "desktop/game_style.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    tolm::ui::installGameStyle();
+    tolm::desktop::installGameStyle();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -11,7 +11,7 @@
 
 #include "content/text.h"
 #include "runtime/control.h"
-#include "ui/layout.h"
+#include "layout/layout.h"
 
 namespace tolm::testing {
 
@@ -30,7 +30,7 @@ inline std::set<Control> minus(const std::set<Control>& a, const std::set<Contro
 inline std::set<Control> buttonsOf(const std::set<Control>& shown) {
     std::set<Control> buttons;
     for (Control c : shown)
-        if (ui::rowOf(c).kind == ui::Kind::Button) buttons.insert(c);
+        if (layout::rowOf(c).kind == layout::Kind::Button) buttons.insert(c);
     return buttons;
 }
 

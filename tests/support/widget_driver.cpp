@@ -8,7 +8,7 @@
 namespace tolm::testing {
 
 WidgetDriver::WidgetDriver()
-    : window_(std::make_unique<ui::GameWindow>()), form_(std::make_unique<runtime::QtForm>(*window_, reporter_)) {
+    : window_(std::make_unique<desktop::GameWindow>()), form_(std::make_unique<desktop::QtForm>(*window_, reporter_)) {
     form_->start();
     if (!QTest::qWaitForWindowExposed(window_.get())) throw std::runtime_error("the window never showed");
     window_->activateWindow();

@@ -6,9 +6,9 @@
 #include <set>
 #include <vector>
 
-#include "runtime/headless_form.h"
-#include "runtime/qt_form.h"
-#include "ui/game_window.h"
+#include "headless/headless_form.h"
+#include "desktop/qt_form.h"
+#include "desktop/game_window.h"
 
 namespace tolm::testing {
 
@@ -18,9 +18,9 @@ public:
     WidgetDriver();
     ~WidgetDriver();
 
-    ui::GameWindow& window() { return *window_; }
-    runtime::QtForm& form() { return *form_; }
-    runtime::RecordingReporter& reporter() { return reporter_; }
+    desktop::GameWindow& window() { return *window_; }
+    desktop::QtForm& form() { return *form_; }
+    headless::RecordingReporter& reporter() { return reporter_; }
 
     // Where a control lies, in window coordinates.
     QPoint centreOf(Control c) const;
@@ -49,9 +49,9 @@ public:
     std::set<Control> visibleControls() const;
 
 private:
-    runtime::RecordingReporter reporter_;
-    std::unique_ptr<ui::GameWindow> window_;
-    std::unique_ptr<runtime::QtForm> form_;
+    headless::RecordingReporter reporter_;
+    std::unique_ptr<desktop::GameWindow> window_;
+    std::unique_ptr<desktop::QtForm> form_;
 };
 
 }  // namespace tolm::testing

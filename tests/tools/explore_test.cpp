@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/story.h"
-#include "runtime/headless_form.h"
+#include "headless/headless_form.h"
 #include "tools/explore/findings.h"
 
 namespace tolm::explore {
@@ -172,8 +172,8 @@ TEST(ExploredGame, EveryStateIsWhereItsWayLeads) {
     const Exploration& x = game();
     constexpr std::size_t kStride = 61;
     for (std::uint32_t s = 0; s < x.states.size(); s += kStride) {
-        runtime::RecordingReporter reporter;
-        runtime::HeadlessForm form{reporter};
+        headless::RecordingReporter reporter;
+        headless::HeadlessForm form{reporter};
         raise(form, kFormLoad);
         for (std::uint32_t m : x.pathTo(s)) {
             const Event& e = x.eventOf(x.moves[m]);

@@ -5,9 +5,10 @@
 
 #include "content/text.h"
 #include "engine/story.h"
-#include "runtime/headless_form.h"
+#include "headless/headless_form.h"
 
-namespace tolm::runtime {
+namespace tolm::headless {
+using namespace runtime;
 namespace {
 
 using content::Text;
@@ -86,4 +87,4 @@ TEST_F(Window, ASnapshotTakenOverAnOlderOneHoldsOnlyItsOwnMoment) {
 }
 
 }  // namespace
-}  // namespace tolm::runtime
+}  // namespace tolm::headless

@@ -4,15 +4,15 @@
 #include <algorithm>
 #include <charconv>
 
-#include "runtime/headless_form.h"
-#include "ui/layout.h"
+#include "headless/headless_form.h"
+#include "layout/layout.h"
 
 namespace tolm::explore {
 namespace {
 
-using runtime::HeadlessForm;
-using ui::Kind;
-using ui::Twips;
+using headless::HeadlessForm;
+using layout::Kind;
+using layout::Twips;
 
 const engine::Handler* find(std::span<const engine::Handler> story, engine::Trigger t) {
     for (const engine::Handler& h : story)
@@ -22,9 +22,9 @@ const engine::Handler* find(std::span<const engine::Handler> story, engine::Trig
 
 // Where a control lies in the window: the frame's children are placed inside Frame1.
 Twips windowRect(Control c) {
-    Twips r = ui::rowOf(c).rect;
-    if (ui::rowOf(c).in == ui::Container::Frame1) {
-        const Twips& frame = ui::rowOf(Control::Frame1).rect;
+    Twips r = layout::rowOf(c).rect;
+    if (layout::rowOf(c).in == layout::Container::Frame1) {
+        const Twips& frame = layout::rowOf(Control::Frame1).rect;
         r.left += frame.left;
         r.top += frame.top;
     }
@@ -38,7 +38,7 @@ bool contains(const Twips& r, int x, int y) {
 // Stacking, front first: window order, except that the frame's children lie in front of the
 // frame itself (and so behind every control that comes before the frame).
 std::pair<std::size_t, std::size_t> stackPosition(Control c) {
-    if (ui::rowOf(c).in == ui::Container::Frame1) return {indexOf(Control::Frame1), indexOf(c)};
+    if (layout::rowOf(c).in == layout::Container::Frame1) return {indexOf(Control::Frame1), indexOf(c)};
     return {indexOf(c), kControlCount};
 }
 
@@ -50,7 +50,7 @@ std::bitset<kControlCount> coveringCentre(Control c) {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const Control d = controlAt(i);
         // The outline shape takes no pointer events.
-        if (d == c || ui::rowOf(d).kind == Kind::Shape) continue;
+        if (d == c || layout::rowOf(d).kind == Kind::Shape) continue;
         if (stackPosition(d) < stackPosition(c) && contains(windowRect(d), x, y)) cover.set(i);
     }
     return cover;
@@ -188,7 +188,7 @@ private:
     }
 
     Exploration& out_;
-    runtime::RecordingReporter reporter_;
+    headless::RecordingReporter reporter_;
     HeadlessForm form_{reporter_};
     static constexpr std::uint32_t kEmptySlot = UINT32_MAX;
     struct Slot {
@@ -246,7 +246,7 @@ std::size_t StateHash::operator()(const State& s) const {
 
 std::vector<Event> eventsOf(std::span<const engine::Handler> story) {
     std::vector<Event> events;
-    for (const ui::ControlRow& row : ui::kLayout) {
+    for (const layout::ControlRow& row : layout::kLayout) {
         if (row.kind == Kind::Button) {
             const engine::Trigger t = engine::click(row.control);
             events.push_back({t, row.control, find(story, t), coveringCentre(row.control)});

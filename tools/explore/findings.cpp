@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "ui/layout.h"
+#include "layout/layout.h"
 
 namespace tolm::explore {
 namespace {

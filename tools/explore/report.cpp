@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "ui/layout.h"
+#include "layout/layout.h"
 
 namespace tolm::explore {
 namespace {
@@ -53,8 +53,8 @@ struct Scene {
 const std::bitset<kControlCount>& choiceButtons() {
     static const std::bitset<kControlCount> buttons = [] {
         std::bitset<kControlCount> b;
-        for (const ui::ControlRow& row : ui::kLayout)
-            if (row.kind == ui::Kind::Button && row.control != Control::Konec) b.set(indexOf(row.control));
+        for (const layout::ControlRow& row : layout::kLayout)
+            if (row.kind == layout::Kind::Button && row.control != Control::Konec) b.set(indexOf(row.control));
         return b;
     }();
     return buttons;
@@ -64,9 +64,9 @@ const std::bitset<kControlCount>& choiceButtons() {
 const std::vector<Control>& buttonsTopDown() {
     static const std::vector<Control> buttons = [] {
         std::vector<Control> b;
-        for (const ui::ControlRow& row : ui::kLayout)
-            if (row.kind == ui::Kind::Button && row.control != Control::Konec) b.push_back(row.control);
-        std::ranges::stable_sort(b, {}, [](Control c) { return ui::rowOf(c).rect.top; });
+        for (const layout::ControlRow& row : layout::kLayout)
+            if (row.kind == layout::Kind::Button && row.control != Control::Konec) b.push_back(row.control);
+        std::ranges::stable_sort(b, {}, [](Control c) { return layout::rowOf(c).rect.top; });
         return b;
     }();
     return buttons;

@@ -5,14 +5,14 @@
 #include <QTest>
 #include <cstdio>
 
-#include "runtime/headless_form.h"
-#include "runtime/qt_form.h"
-#include "ui/game_style.h"
-#include "ui/game_window.h"
+#include "headless/headless_form.h"
+#include "desktop/qt_form.h"
+#include "desktop/game_style.h"
+#include "desktop/game_window.h"
 
 namespace {
 
-QWidget* controlNamed(const tolm::ui::GameWindow& window, const QString& name) {
+QWidget* controlNamed(const tolm::desktop::GameWindow& window, const QString& name) {
     for (std::size_t i = 0; i < tolm::kControlCount; ++i) {
         QWidget* w = window.widget(tolm::controlAt(i));
         if (w->objectName() == name) return w;
@@ -24,14 +24,14 @@ QWidget* controlNamed(const tolm::ui::GameWindow& window, const QString& name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    tolm::ui::installGameStyle();
+    tolm::desktop::installGameStyle();
     if (argc < 2) {
         std::fprintf(stderr, "usage: tolm-shot OUT.png [CHOICE|@CARD]...\n");
         return 2;
     }
-    tolm::ui::GameWindow window;
-    tolm::runtime::RecordingReporter reporter;
-    tolm::runtime::QtForm form(window, reporter);
+    tolm::desktop::GameWindow window;
+    tolm::headless::RecordingReporter reporter;
+    tolm::desktop::QtForm form(window, reporter);
     form.start();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
 

@@ -1,0 +1,127 @@
+// Builds every control from its row: kind, place, font, colours, caption, tooltip, order.
+#include "desktop/game_window.h"
+
+#include <QGroupBox>
+#include <algorithm>
+
+#include "desktop/choice_button.h"
+#include "desktop/fonts.h"
+#include "desktop/outline_shape.h"
+#include "desktop/picture_box.h"
+#include "desktop/program_icon.h"
+#include "desktop/scene_picture.h"
+#include "desktop/wrapping_label.h"
+
+namespace tolm::desktop {
+using namespace layout;
+namespace {
+
+QString qText(content::Text key) { return QString::fromUtf8(content::text(key)); }
+
+QString captionOf(const ControlRow& row) {
+    if (const auto* key = std::get_if<content::Text>(&row.caption)) return qText(*key);
+    return {};
+}
+
+QRect pixels(const Twips& t) {
+    return {toPixels(t.left), toPixels(t.top), toPixels(t.width), toPixels(t.height)};
+}
+
+// Labels and buttons default to the button face; the frame and window to the workspace grey.
+QColor colour(const BackColour& back, const QPalette& palette) {
+    if (const auto* rgb = std::get_if<Rgb>(&back)) return QColor(rgb->red, rgb->green, rgb->blue);
+    return std::get<SystemColour>(back) == SystemColour::AppWorkspace ? palette.color(QPalette::Dark)
+                                                                      : palette.color(QPalette::Button);
+}
+
+void paintBackground(QWidget* w, const QColor& back) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, back);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setAccessibleName(windowTitle());
+    setWindowIcon(programIcon());
+    setFont(qtFont(kWindowFont));
+    paintBackground(this, colour(SystemColour::AppWorkspace, palette()));
+    resize(toPixels(kRestoredClientArea.width), toPixels(kRestoredClientArea.height));
+
+    for (const ControlRow& row : kLayout) widgets_[indexOf(row.control)] = build(row);
+
+    // The control created last stacks on top, and window order puts the first in front.
+    for (auto row = kLayout.rbegin(); row != kLayout.rend(); ++row) widgets_[indexOf(row->control)]->raise();
+
+    std::vector<const ControlRow*> focusable;
+    for (const ControlRow& row : kLayout)
+        if (row.kind == Kind::Button) focusable.push_back(&row);
+    std::ranges::sort(focusable, {}, &ControlRow::tab);
+    for (const ControlRow* row : focusable) tabChain_.push_back(widget(row->control));
+    for (std::size_t i = 1; i < tabChain_.size(); ++i) setTabOrder(tabChain_[i - 1], tabChain_[i]);
+}
+
+QWidget* GameWindow::build(const ControlRow& row) {
+    QWidget* parent = row.in == Container::Frame1 ? widget(Control::Frame1) : this;
+    QWidget* w = nullptr;
+    switch (row.kind) {
+        case Kind::Label: {
+            auto* label = new WrappingLabel(captionOf(row), parent);
+            paintBackground(label, colour(row.back, palette()));
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+            label->setPalette(palette);
+            w = label;
+            break;
+        }
+        case Kind::Button: w = new ChoiceButton(captionOf(row), parent); break;
+        case Kind::PictureBox: {
+            const auto picture = std::get<content::Picture>(row.caption);
+            w = new PictureBox(ScenePicture::decode(content::pictureFile(picture)), parent);
+            content::releasePictureFile(picture);
+            w->setAccessibleName(qText(content::altText(picture)));
+            break;
+        }
+        case Kind::Frame: {
+            auto* frame = new QGroupBox(captionOf(row), parent);
+            frame->setFocusPolicy(Qt::NoFocus);
+            paintBackground(frame, colour(row.back, palette()));
+            w = frame;
+            break;
+        }
+        case Kind::Shape:
+            w = new OutlineShape(parent);
+            w->setAccessibleName(qText(content::Text::A15));
+            break;
+    }
+    w->setObjectName(QString::fromUtf8(controlName(row.control)));
+    w->setGeometry(pixels(row.rect));
+    if (row.font) w->setFont(qtFont(*row.font));
+    if (row.tooltip) {
+        // What the pointer's hint says, a screen reader says too.
+        w->setToolTip(qText(*row.tooltip));
+        w->setAccessibleDescription(qText(*row.tooltip));
+    }
+    // Only the story decides what a pointer move means; nothing bubbles up to the window.
+    w->setAttribute(Qt::WA_NoMousePropagation);
+    w->setVisible(row.visibleAtStart);
+    return w;
+}
+
+void GameWindow::focusNextVisible(QWidget* from) {
+    auto start = std::ranges::find(tabChain_, from);
+    const std::size_t n = tabChain_.size();
+    const std::size_t first = start == tabChain_.end() ? 0 : static_cast<std::size_t>(start - tabChain_.begin()) + 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        QWidget* candidate = tabChain_[(first + i) % n];
+        if (!candidate->isHidden()) {
+            candidate->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+}  // namespace tolm::desktop

@@ -1,0 +1,32 @@
+// The game's one window, with all 70 controls built from the layout table.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "layout/layout.h"
+
+namespace tolm::desktop {
+
+class GameWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit GameWindow(QWidget* parent = nullptr);
+
+    QWidget* widget(Control c) const { return widgets_[indexOf(c)]; }
+
+    // Buttons that take the focus, in rising tab position.
+    const std::vector<QWidget*>& tabChain() const { return tabChain_; }
+
+    // Gives the focus to the first visible button after `from` in tab order, wrapping
+    // around; with no `from`, to the first visible button of all.
+    void focusNextVisible(QWidget* from = nullptr);
+
+private:
+    QWidget* build(const layout::ControlRow& row);
+
+    std::array<QWidget*, kControlCount> widgets_{};
+    std::vector<QWidget*> tabChain_;
+};
+
+}  // namespace tolm::desktop

@@ -1,0 +1,109 @@
+// Property access on the widgets, and the only place that knows about Qt's events.
+#include "desktop/qt_form.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "engine/story.h"
+#include "layout/access.h"
+
+namespace tolm::desktop {
+using namespace layout;
+using namespace runtime;
+
+QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter), window_(window) {
+    for (const layout::ControlRow& row : layout::kLayout) {
+        QWidget* w = window_.widget(row.control);
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            connect(button, &QAbstractButton::clicked, this, [this, c = row.control] { deliver(engine::click(c)); });
+        }
+        // Pointer moves are watched only where the story has something to say about them.
+        if (const engine::Handler* hover = engine::handlerFor(engine::mouseMove(row.control))) {
+            w->setMouseTracking(true);
+            w->installEventFilter(this);
+            // What pointing at a card tells the eye, its description tells a screen reader.
+            for (const engine::Step& step : hover->list())
+                if (step.action == engine::Action::Describe)
+                    w->setAccessibleDescription(QString::fromUtf8(content::text(step.text)));
+        }
+    }
+    if (engine::handlerFor(engine::kFormMouseMove)) {
+        window_.setMouseTracking(true);
+        window_.installEventFilter(this);
+    }
+}
+
+void QtForm::start() {
+    engine::raise(*this, engine::kFormLoad);
+    window_.showMaximized();
+    window_.focusNextVisible();
+}
+
+Status QtForm::setVisible(Control c, Truth value) {
+    if (!supports(c, Operation::SetVisible)) return Status::Failed;
+    window_.widget(c)->setVisible(value != kFalse);
+    return Status::Ok;
+}
+
+Status QtForm::getVisible(Control c, Truth& value) {
+    if (!supports(c, Operation::GetVisible)) return Status::Failed;
+    value = truth(!window_.widget(c)->isHidden());
+    return Status::Ok;
+}
+
+Status QtForm::setCaption(Control c, std::string_view text) {
+    auto* label = qobject_cast<QLabel*>(window_.widget(c));
+    if (!label || !supports(c, Operation::SetCaption)) return Status::Failed;
+    label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // A new story, purse or description is read out without the player hunting for it.
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    return Status::Ok;
+}
+
+Status QtForm::getCaption(Control c, std::string& text) {
+    auto* label = qobject_cast<QLabel*>(window_.widget(c));
+    if (!label || !supports(c, Operation::GetCaption)) return Status::Failed;
+    text = label->text().toStdString();
+    return Status::Ok;
+}
+
+void QtForm::end(int exitStatus) {
+    exitStatus_ = exitStatus;
+    QCoreApplication::exit(exitStatus);
+}
+
+bool QtForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseMove) return false;
+    if (watched == &window_) {
+        deliver(engine::kFormMouseMove);
+        return false;
+    }
+    for (const layout::ControlRow& row : layout::kLayout) {
+        if (window_.widget(row.control) == watched) {
+            deliver(engine::mouseMove(row.control));
+            return true;
+        }
+    }
+    return false;
+}
+
+void QtForm::deliver(engine::Trigger trigger) {
+    QWidget* focused = window_.focusWidget();
+    engine::raise(*this, trigger);
+    // A choice often hides its own button; the focus then goes on to the next choice shown.
+    if (!ended() && focused && focused->isHidden()) window_.focusNextVisible(focused);
+}
+
+void MessageBoxReporter::report(const RuntimeError& error) {
+    QMessageBox::critical(parent_, QStringLiteral("Tolm"),
+                          QStringLiteral("Chyba %1 za běhu programu:\n%2")
+                              .arg(error.number)
+                              .arg(QString::fromStdString(error.message)));
+}
+
+}  // namespace tolm::desktop

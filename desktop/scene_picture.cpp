@@ -1,0 +1,81 @@
+// The scene pictures' decoder: the BMP's rows put top first into memory, its colours resolved.
+// Qt's BMP reader works a pixel at a time and first loads every image plugin to ask whether it
+// reads BMP; the pictures all have one known form, so here a row is one plain copy.
+#include "desktop/scene_picture.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tolm::desktop {
+namespace {
+
+constexpr std::size_t kFileHeaderBytes = 14;
+constexpr std::size_t kInfoHeaderBytes = 40;
+constexpr std::uint16_t kFourBitsAPixel = 4;
+constexpr std::uint32_t kUncompressed = 0;  // BI_RGB
+constexpr std::uint32_t kAllColours = 0;    // a colours-used of 0 means all 2^4
+constexpr std::size_t kColours = 16;
+constexpr std::size_t kPaletteEntryBytes = 4;  // blue, green, red, reserved
+
+std::uint16_t u16(std::span<const std::uint8_t> f, std::size_t at) {
+    return static_cast<std::uint16_t>(f[at] | f[at + 1] << 8);
+}
+
+std::uint32_t u32(std::span<const std::uint8_t> f, std::size_t at) {
+    return static_cast<std::uint32_t>(f[at] | f[at + 1] << 8 | f[at + 2] << 16) |
+           static_cast<std::uint32_t>(f[at + 3]) << 24;
+}
+
+}  // namespace
+
+ScenePicture ScenePicture::decode(std::span<const std::uint8_t> file) {
+    if (file.size() < kFileHeaderBytes + kInfoHeaderBytes || file[0] != 'B' || file[1] != 'M') return {};
+    const std::uint32_t bitsAt = u32(file, 10);
+    const std::uint32_t infoBytes = u32(file, 14);
+    const auto width = static_cast<std::int32_t>(u32(file, 18));
+    const auto height = static_cast<std::int32_t>(u32(file, 22));
+    if (infoBytes < kInfoHeaderBytes || u16(file, 28) != kFourBitsAPixel || u32(file, 30) != kUncompressed ||
+        u32(file, 46) != kAllColours || width <= 0 || height == 0)
+        return {};
+
+    // A positive height stores the bottom row first; rows are padded to whole 32-bit words.
+    const std::int64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
+    const std::size_t rowBytes = (static_cast<std::size_t>(width) * kFourBitsAPixel + 31) / 32 * 4;
+    const std::size_t paletteAt = kFileHeaderBytes + infoBytes;
+    if (paletteAt + kColours * kPaletteEntryBytes > bitsAt ||
+        bitsAt + rowBytes * static_cast<std::size_t>(rows) > file.size())
+        return {};
+
+    ScenePicture picture;
+    picture.width_ = width;
+    picture.height_ = static_cast<int>(rows);
+    picture.stride_ = (static_cast<std::size_t>(width) + 1) / 2;
+    for (std::size_t i = 0; i < kColours; ++i) {
+        const std::size_t at = paletteAt + i * kPaletteEntryBytes;
+        picture.colours_[i] = qRgb(file[at + 2], file[at + 1], file[at]);
+    }
+    picture.nibbles_.resize(picture.stride_ * static_cast<std::size_t>(rows));
+    for (std::size_t y = 0; y < static_cast<std::size_t>(rows); ++y) {
+        const std::size_t stored = height > 0 ? static_cast<std::size_t>(rows) - 1 - y : y;
+        std::memcpy(picture.nibbles_.data() + y * picture.stride_, file.data() + bitsAt + stored * rowBytes,
+                    picture.stride_);
+    }
+    return picture;
+}
+
+QImage ScenePicture::pixels(QRect area) const {
+    area &= QRect(QPoint(0, 0), size());
+    QImage image(area.size(), QImage::Format_RGB32);
+    for (int y = 0; y < area.height(); ++y) {
+        const std::uint8_t* row = nibbles_.data() + static_cast<std::size_t>(area.top() + y) * stride_;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < area.width(); ++x) {
+            const int column = area.left() + x;
+            const std::uint8_t pair = row[column / 2];
+            out[x] = colours_[column % 2 == 0 ? pair >> 4 : pair & 0x0F];
+        }
+    }
+    return image;
+}
+
+}  // namespace tolm::desktop

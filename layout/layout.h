@@ -1,0 +1,75 @@
+// The window's layout table: one row per control, in window order, as plain data.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <variant>
+
+#include "content/picture.h"
+#include "content/text.h"
+#include "runtime/control.h"
+
+namespace tolm::layout {
+
+enum class Kind : std::uint8_t { Label, Button, PictureBox, Frame, Shape };
+enum class Container : std::uint8_t { Window, Frame1 };
+
+// Positions are twips relative to the container; 15 twips make one pixel at 96 dpi.
+inline constexpr int kTwipsPerPixel = 15;
+
+struct Twips {
+    int left, top, width, height;
+};
+
+enum class Family : std::uint8_t { MsSansSerif, BookmanOldStyle, ComicSansMs };
+enum class Charset : std::uint8_t { Western = 0, EastEurope = 238 };
+
+struct Font {
+    Family family;
+    int centipoints;  // 13.5 pt is 1350, so every size in the table stays exact
+    int weight;       // 400 normal, 600 semibold, 700 bold
+    Charset charset;
+};
+
+struct Rgb {
+    std::uint8_t red, green, blue;
+};
+
+// A kind's own colour (button face for labels and buttons), or the workspace grey.
+enum class SystemColour : std::uint8_t { Default, AppWorkspace };
+using BackColour = std::variant<SystemColour, Rgb>;
+
+struct Empty {};
+using Content = std::variant<Empty, content::Text, content::Picture>;
+
+inline constexpr int kNoTab = -1;
+
+struct ControlRow {
+    Control control;
+    Kind kind;
+    Container in;
+    Twips rect;
+    bool visibleAtStart;
+    Content caption;  // the caption at start, or the picture a box holds
+    std::optional<Font> font;
+    BackColour back;
+    std::optional<content::Text> tooltip;
+    int tab;
+};
+
+// The window's own font: the frame's caption is drawn in it.
+inline constexpr Font kWindowFont{Family::MsSansSerif, 825, 400, Charset::EastEurope};
+
+// Restored, the client area holds every control plus the layout's left and top margin.
+inline constexpr Twips kRestoredClientArea{0, 0, 12015, 8655};
+
+inline constexpr const char* kWindowTitle = "Tolm";
+
+extern const std::array<ControlRow, kControlCount> kLayout;
+
+constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
+
+constexpr const ControlRow& rowOf(Control c) { return kLayout[indexOf(c)]; }
+
+}  // namespace tolm::layout

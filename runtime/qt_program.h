@@ -1,9 +1,0 @@
-// The program's run on screen: builds the window, starts the game and plays until it ends.
-#pragma once
-
-namespace tolm::runtime {
-
-// Needs a QApplication; returns the program's exit status.
-int runProgram();
-
-}  // namespace tolm::runtime

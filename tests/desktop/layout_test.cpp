@@ -1,0 +1,191 @@
+// The built window against its layout table: places, kinds, fonts, colours, order and tabs.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <vector>
+
+#include "tests/support/widget_driver.h"
+#include "desktop/fonts.h"
+#include "desktop/picture_box.h"
+#include "desktop/wrapping_label.h"
+
+namespace tolm::desktop {
+using namespace layout;
+namespace {
+
+struct Layout : ::testing::Test {
+    testing::WidgetDriver game;
+    QWidget* w(Control c) { return game.window().widget(c); }
+};
+
+TEST_F(Layout, EveryControlStandsInItsPlaceWithItsKind) {
+    for (const ControlRow& row : kLayout) {
+        SCOPED_TRACE(std::string(controlName(row.control)));
+        QWidget* widget = w(row.control);
+        EXPECT_EQ(widget->objectName().toStdString(), controlName(row.control));
+        EXPECT_EQ(widget->geometry(), QRect(toPixels(row.rect.left), toPixels(row.rect.top), toPixels(row.rect.width),
+                                            toPixels(row.rect.height)));
+        QWidget* container = row.in == Container::Frame1 ? w(Control::Frame1) : &game.window();
+        EXPECT_EQ(widget->parentWidget(), container);
+        switch (row.kind) {
+            case Kind::Label: EXPECT_NE(qobject_cast<WrappingLabel*>(widget), nullptr); break;
+            case Kind::Button: EXPECT_NE(qobject_cast<QAbstractButton*>(widget), nullptr); break;
+            case Kind::PictureBox: EXPECT_NE(qobject_cast<PictureBox*>(widget), nullptr); break;
+            case Kind::Frame: EXPECT_NE(qobject_cast<QGroupBox*>(widget), nullptr); break;
+            case Kind::Shape: EXPECT_TRUE(widget->testAttribute(Qt::WA_TransparentForMouseEvents)); break;
+        }
+        if (row.tooltip) EXPECT_EQ(widget->toolTip().toStdString(), content::text(*row.tooltip));
+        else EXPECT_TRUE(widget->toolTip().isEmpty());
+    }
+}
+
+TEST_F(Layout, ThePixelRectanglesOfThePlacesAreWhole) {
+    for (const ControlRow& row : kLayout)
+        for (int v : {row.rect.left, row.rect.top, row.rect.width, row.rect.height})
+            EXPECT_EQ(v % kTwipsPerPixel, 0) << controlName(row.control);
+}
+
+TEST_F(Layout, FontsResolveToTheirSubstitutesAtTheirSizeAndWeight) {
+    for (const ControlRow& row : kLayout) {
+        if (!row.font) continue;
+        SCOPED_TRACE(std::string(controlName(row.control)));
+        const QFontInfo info(w(row.control)->font());
+        EXPECT_TRUE(info.family().startsWith(substituteFamily(row.font->family))) << info.family().toStdString();
+        EXPECT_EQ(info.pixelSize() * 7200, row.font->centipoints * 96);
+        EXPECT_EQ(w(row.control)->font().weight(), row.font->weight);
+        EXPECT_FALSE(info.italic());
+    }
+}
+
+// No glyph is borrowed from another font, so a letter missing from its font would show as a box.
+TEST_F(Layout, EveryLetterShownIsInTheFontThatShowsIt) {
+    using content::Text;
+    auto texts = [](Text first, Text last) {
+        std::vector<Text> keys;
+        for (auto k = static_cast<std::size_t>(first); k <= static_cast<std::size_t>(last); ++k)
+            keys.push_back(static_cast<Text>(k));
+        return keys;
+    };
+    auto expectInFont = [&](Control c, const QString& shown) {
+        const QFontMetrics metrics(w(c)->font());
+        for (const char32_t letter : shown.toUcs4())
+            EXPECT_TRUE(metrics.inFontUcs4(letter))
+                << controlName(c) << " lacks U+" << std::hex << static_cast<std::uint32_t>(letter);
+    };
+    for (const ControlRow& row : kLayout)
+        if (const auto* key = std::get_if<Text>(&row.caption))
+            expectInFont(row.control, QString::fromUtf8(content::text(*key)));
+    // What the story writes while it runs: its texts, the card descriptions and the purse.
+    for (Text key : texts(Text::T00, Text::T34)) expectInFont(Control::P, QString::fromUtf8(content::text(key)));
+    for (Text key : texts(Text::D1, Text::E0)) expectInFont(Control::Popis, QString::fromUtf8(content::text(key)));
+    expectInFont(Control::penize, QStringLiteral("-0123456789"));
+}
+
+TEST_F(Layout, LabelsCarryTheirBackColour) {
+    for (const ControlRow& row : kLayout) {
+        const auto* rgb = std::get_if<Rgb>(&row.back);
+        if (!rgb) continue;
+        QWidget* label = w(row.control);
+        EXPECT_TRUE(label->autoFillBackground());
+        EXPECT_EQ(label->palette().color(QPalette::Window), QColor(rgb->red, rgb->green, rgb->blue))
+            << controlName(row.control);
+    }
+}
+
+TEST_F(Layout, EarlierControlsStackInFrontOfLaterOnes) {
+    // Among siblings Qt paints the last child on top.
+    for (QWidget* parent : {static_cast<QWidget*>(&game.window()), w(Control::Frame1)}) {
+        int previousPosition = INT_MAX;
+        for (const ControlRow& row : kLayout) {
+            if (w(row.control)->parentWidget() != parent) continue;
+            const int position = static_cast<int>(parent->children().indexOf(w(row.control)));
+            EXPECT_LT(position, previousPosition) << controlName(row.control);
+            previousPosition = position;
+        }
+    }
+}
+
+TEST_F(Layout, TheTabChainFollowsTheTabPositionsOverTheButtons) {
+    std::vector<std::pair<int, Control>> buttons;
+    for (const ControlRow& row : kLayout) {
+        EXPECT_EQ(w(row.control)->focusPolicy() != Qt::NoFocus, row.kind == Kind::Button) << controlName(row.control);
+        if (row.kind != Kind::Button) continue;
+        buttons.emplace_back(row.tab, row.control);
+        game.form().setVisible(row.control, runtime::kTrue);
+    }
+    std::ranges::sort(buttons);
+    w(buttons.front().second)->setFocus();
+    for (const auto& [tab, button] : buttons) {
+        EXPECT_EQ(game.focused(), button) << "tab " << tab;
+        game.key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(game.focused(), buttons.front().second);
+}
+
+TEST_F(Layout, TabPositionsAreEachUsedOnce) {
+    std::vector<int> tabs;
+    for (const ControlRow& row : kLayout)
+        if (row.tab != kNoTab) tabs.push_back(row.tab);
+    std::ranges::sort(tabs);
+    ASSERT_EQ(tabs.size(), 69u);
+    for (int i = 0; i < 69; ++i) EXPECT_EQ(tabs[static_cast<std::size_t>(i)], i);
+}
+
+TEST_F(Layout, TheWindowIsTitledAndRestoresToShowEveryControl) {
+    EXPECT_EQ(game.window().windowTitle(), QStringLiteral("Tolm"));
+    const QList<QSize> iconSizes = game.window().windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)));
+    EXPECT_TRUE(game.window().isMaximized());
+    EXPECT_EQ(game.window().normalGeometry().size(), QSize(801, 577));
+    QRect extent;
+    for (const ControlRow& row : kLayout)
+        if (row.in == Container::Window) extent |= w(row.control)->geometry();
+    EXPECT_EQ(extent, QRect(8, 8, 793 - 8, 569 - 8));
+}
+
+TEST_F(Layout, ButtonCaptionsFitTheirButtons) {
+    for (const ControlRow& row : kLayout) {
+        if (row.kind != Kind::Button) continue;
+        auto* button = qobject_cast<QAbstractButton*>(w(row.control));
+        const QFontMetrics metrics(button->font());
+        const QRect inside = button->rect().adjusted(3, 3, -3, -3);
+        const QRect needed = metrics.boundingRect(inside, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+        EXPECT_TRUE(inside.contains(needed)) << controlName(row.control) << " needs " << needed.width() << "x"
+                                             << needed.height() << ": " << button->text().toStdString();
+    }
+}
+
+// The story label cuts what does not fit at its bottom edge, so every story must fit.
+TEST_F(Layout, EveryStoryFitsTheStoryLabel) {
+    auto* label = qobject_cast<WrappingLabel*>(w(Control::P));
+    ASSERT_NE(label, nullptr);
+    for (auto key = static_cast<int>(content::Text::T00); key <= static_cast<int>(content::Text::T34); ++key) {
+        const auto text = static_cast<content::Text>(key);
+        const int needed = label->wrappedHeight(QString::fromUtf8(content::text(text)));
+        EXPECT_LE(needed, label->height()) << content::keyName(text) << " needs " << needed << " px";
+    }
+}
+
+TEST_F(Layout, EveryDescriptionAndLabelCaptionFitsItsLabel) {
+    for (const ControlRow& row : kLayout) {
+        auto* label = qobject_cast<WrappingLabel*>(w(row.control));
+        if (!label || row.control == Control::P) continue;
+        EXPECT_LE(label->wrappedHeight(label->text()), label->height()) << controlName(row.control);
+    }
+    auto* popis = qobject_cast<WrappingLabel*>(w(Control::Popis));
+    for (auto key : {content::Text::D1, content::Text::D2, content::Text::D3, content::Text::D4})
+        EXPECT_LE(popis->wrappedHeight(QString::fromUtf8(content::text(key))), popis->height()) << content::keyName(key);
+}
+
+TEST_F(Layout, LabelsKeepTheirSizeWhateverTheirCaption) {
+    const QRect before = w(Control::P)->geometry();
+    game.form().setCaption(Control::P, std::string(2000, 'x'));
+    EXPECT_EQ(w(Control::P)->geometry(), before);
+}
+
+}  // namespace
+}  // namespace tolm::desktop
