@@ -5,5 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Names the menu entry, so that a Wayland desktop shows the game's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.tolm.Tolm"));
     return tolm::desktop::runProgram();
 }

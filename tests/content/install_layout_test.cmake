@@ -1,5 +1,6 @@
-# Installs the built game into a scratch folder and checks that the program, the desktop
-# entry and both icon sizes land where a Linux desktop looks for them.
+# Installs the built game into a scratch folder and checks that the program, the menu entry,
+# the software-centre metadata, every icon size, the manual page and the copyright land where
+# a Linux desktop and Debian look for them.
 # cmake -DBUILD=<build folder> -DSTAGE=<scratch folder> -P install_layout_test.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${STAGE})
@@ -8,17 +9,28 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE}
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
-foreach(file bin/tolm share/applications/tolm.desktop
-             share/icons/hicolor/16x16/apps/tolm.png share/icons/hicolor/32x32/apps/tolm.png)
+set(files games/tolm share/applications/cz.tolm.Tolm.desktop share/metainfo/cz.tolm.Tolm.metainfo.xml
+          share/man/man6/tolm.6.gz share/doc/tolm/copyright share/doc/tolm/changelog.gz)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND files share/icons/hicolor/${size}x${size}/apps/tolm.png)
+endforeach()
+foreach(file ${files})
   if(NOT EXISTS ${STAGE}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
-# The entry starts the installed program by name and shows the installed icon.
-file(STRINGS ${STAGE}/share/applications/tolm.desktop entry)
+
+# The entry starts the installed program by name and shows the installed icon; the metainfo
+# launches the entry by its file name.
+file(STRINGS ${STAGE}/share/applications/cz.tolm.Tolm.desktop entry)
 foreach(line "Exec=tolm" "Icon=tolm")
   if(NOT line IN_LIST entry)
     message(FATAL_ERROR "the desktop entry lacks ${line}")
   endif()
 endforeach()
+file(READ ${STAGE}/share/metainfo/cz.tolm.Tolm.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<launchable type=\"desktop-id\">cz.tolm.Tolm.desktop</launchable>")
+  message(FATAL_ERROR "the metainfo does not launch cz.tolm.Tolm.desktop")
+endif()
+
 file(REMOVE_RECURSE ${STAGE})

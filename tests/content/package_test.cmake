@@ -1,36 +1,121 @@
-# Builds the Debian package into a scratch folder and reads it back: its files, and that it
-# depends on the Qt runtime and the fonts the window is laid out in.
-# cmake -DBUILD=<build folder> -DSTAGE=<scratch folder> -P package_test.cmake
+# The Debian package, built into a scratch folder and unpacked into an empty root as dpkg
+# would install it; each STEP reads it back (build comes first, the others need it):
+#   build      cpack, then dpkg -x into STAGE/root
+#   files      every file's place, mode and owner, and what the package depends on
+#   lintian    Debian's own checker: no error and no warning
+#   metadata   the software-centre metadata and the menu entry, as installed
+#   start      the installed program, on the offscreen platform, up to its first frame
+# cmake -DSTEP=<step> -DBUILD=<build folder> -DSTAGE=<scratch folder> [-DPLUGINS=<Qt plugin folder>]
+#       -P package_test.cmake
 cmake_minimum_required(VERSION 3.25)
-file(REMOVE_RECURSE ${STAGE})
-execute_process(COMMAND cpack -G DEB --config ${BUILD}/CPackConfig.cmake -B ${STAGE}
-                RESULT_VARIABLE status OUTPUT_VARIABLE log ERROR_VARIABLE log)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "cpack failed: ${status}\n${log}")
-endif()
-file(GLOB debs ${STAGE}/*.deb)
-list(LENGTH debs count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one .deb, found: ${debs}")
-endif()
+set(root ${STAGE}/root)
 
-execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "dpkg-deb cannot read the package")
-endif()
-foreach(file ./usr/bin/tolm ./usr/share/applications/tolm.desktop
-             ./usr/share/icons/hicolor/16x16/apps/tolm.png ./usr/share/icons/hicolor/32x32/apps/tolm.png)
-  string(FIND "${contents}" " ${file}\n" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "not in the package: ${file}\n${contents}")
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT status EQUAL 0)
+    list(JOIN ARGN " " command)
+    message(FATAL_ERROR "${command} failed (${status}):\n${out}")
   endif()
-endforeach()
+  set(out "${out}" PARENT_SCOPE)
+endfunction()
 
-execute_process(COMMAND dpkg-deb --field ${debs} Depends OUTPUT_VARIABLE depends)
-foreach(package libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins
-                fonts-urw-base35 fonts-comic-neue fonts-liberation2)
-  if(NOT depends MATCHES "(^|[ ,])${package}([ ,(]|\n|$)")
-    message(FATAL_ERROR "the package does not depend on ${package}: ${depends}")
+function(find_package_file out)
+  file(GLOB debs ${STAGE}/*.deb)
+  list(LENGTH debs count)
+  if(NOT count EQUAL 1)
+    message(FATAL_ERROR "expected one .deb in ${STAGE}, found: ${debs}")
   endif()
-endforeach()
-file(REMOVE_RECURSE ${STAGE})
+  set(${out} ${debs} PARENT_SCOPE)
+endfunction()
+
+if(STEP STREQUAL "build")
+  file(REMOVE_RECURSE ${STAGE})
+  run(cpack -G DEB --config ${BUILD}/CPackConfig.cmake -B ${STAGE})
+  find_package_file(deb)
+  file(MAKE_DIRECTORY ${root})
+  run(dpkg -x ${deb} ${root})
+
+elseif(STEP STREQUAL "files")
+  find_package_file(deb)
+  # Every file and folder, with its mode: exactly these, so that nothing stray gets in.
+  set(expected
+    "755 usr/games" "755 usr/games/tolm"
+    "755 usr/share/applications" "644 usr/share/applications/cz.tolm.Tolm.desktop"
+    "755 usr/share/metainfo" "644 usr/share/metainfo/cz.tolm.Tolm.metainfo.xml"
+    "755 usr/share/man" "755 usr/share/man/man6" "644 usr/share/man/man6/tolm.6.gz"
+    "755 usr/share/doc" "755 usr/share/doc/tolm"
+    "644 usr/share/doc/tolm/copyright" "644 usr/share/doc/tolm/changelog.gz"
+    "755 usr" "755 usr/share" "755 usr/share/icons" "755 usr/share/icons/hicolor")
+  foreach(size 16 32 48 64 128 256)
+    list(APPEND expected "755 usr/share/icons/hicolor/${size}x${size}"
+                         "755 usr/share/icons/hicolor/${size}x${size}/apps"
+                         "644 usr/share/icons/hicolor/${size}x${size}/apps/tolm.png")
+  endforeach()
+  run(find ${root} -mindepth 1 -printf "%m %P\\n")
+  string(REPLACE "\n" ";" found "${out}")
+  list(FILTER found EXCLUDE REGEX "^$")
+  list(SORT found)
+  list(SORT expected)
+  if(NOT found STREQUAL expected)
+    string(REPLACE ";" "\n  " found "${found}")
+    string(REPLACE ";" "\n  " expected "${expected}")
+    message(FATAL_ERROR "the package holds\n  ${found}\nwhere it should hold\n  ${expected}")
+  endif()
+
+  run(dpkg-deb --contents ${deb})
+  string(REPLACE "\n" ";" entries "${out}")
+  list(FILTER entries EXCLUDE REGEX "^$")
+  foreach(entry ${entries})
+    if(NOT entry MATCHES "^[-d][rwx-]+ root/root ")
+      message(FATAL_ERROR "not a plain file or folder owned by root: ${entry}")
+    endif()
+  endforeach()
+
+  # The program is stripped: its symbol table stays in the build tree.
+  run(readelf --sections -W ${root}/usr/games/tolm)
+  if(out MATCHES "\\.symtab|\\.debug_|\\.comment")
+    message(FATAL_ERROR "usr/games/tolm is not stripped:\n${out}")
+  endif()
+
+  # The Qt runtime and the fonts the window is laid out in.
+  run(dpkg-deb --field ${deb} Depends)
+  foreach(package libqt6widgets6 libqt6gui6 libqt6core6 fonts-urw-base35 fonts-comic-neue fonts-liberation2)
+    if(NOT out MATCHES "(^|[ ,])${package}([ ,(]|\n|$)")
+      message(FATAL_ERROR "the package does not depend on ${package}: ${out}")
+    endif()
+  endforeach()
+
+elseif(STEP STREQUAL "lintian")
+  find_package_file(deb)
+  # --pedantic and -I show every remark; only errors and warnings fail.
+  run(lintian --pedantic -I --fail-on error,warning ${deb})
+  message(STATUS "lintian:\n${out}")
+
+elseif(STEP STREQUAL "metadata")
+  # validate-tree also checks that the desktop entry the metainfo launches is installed.
+  run(appstreamcli validate-tree --no-net --strict ${root})
+  run(desktop-file-validate ${root}/usr/share/applications/cz.tolm.Tolm.desktop)
+  file(STRINGS ${root}/usr/share/applications/cz.tolm.Tolm.desktop entry)
+  foreach(line "Exec=tolm" "Icon=tolm")
+    if(NOT line IN_LIST entry)
+      message(FATAL_ERROR "the installed desktop entry lacks ${line}")
+    endif()
+  endforeach()
+
+elseif(STEP STREQUAL "start")
+  # Qt's generic plugin ends the program at its first frame; a game that never gets there
+  # runs into the timeout.
+  file(MAKE_DIRECTORY ${STAGE}/runtime)
+  file(CHMOD ${STAGE}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=${PLUGINS}
+                          QT_QPA_GENERIC_PLUGINS=tolmfirstframe XDG_RUNTIME_DIR=${STAGE}/runtime
+                          ${root}/usr/games/tolm
+                  TIMEOUT 60 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0 OR NOT out MATCHES "painted=")
+    message(FATAL_ERROR "the installed program did not paint its window (${status}):\n${out}${errors}")
+  endif()
+  message(STATUS "first frame: ${out}")
+
+else()
+  message(FATAL_ERROR "unknown STEP '${STEP}'")
+endif()

@@ -1,6 +1,7 @@
 // Draws the scene pictures and the program icon into the files the build embeds:
 //   tolm-pictures DIR            pic-1.bmp .. pic-14.bmp, icon-30001.bin .. icon-30003.bin,
-//                                icon-group.bin, tolm.ico, tolm-16.png, tolm-32.png
+//                                icon-group.bin, tolm.ico, tolm-N.png for each size of the
+//                                desktop's icon theme (16, 32, 48, 64, 128, 256)
 //   tolm-pictures --preview DIR  pic-N.png (whole) and pic-N-seen.png (what its box shows),
 //                                to look at a drawing while changing it
 #include <array>
@@ -64,9 +65,9 @@ bool writeContent(const fs::path& dir) {
     }
     ok &= write(dir / "icon-group.bin", iconGroup(images, ids));
     ok &= write(dir / "tolm.ico", iconFile(images));
-    // The desktop's icon theme takes the colour images.
-    ok &= write(dir / "tolm-32.png", pngFile(drawIcon(32, false)));
-    ok &= write(dir / "tolm-16.png", pngFile(drawIcon(16, false)));
+    for (const int size : kThemeIconSizes) {
+        ok &= write(dir / ("tolm-" + std::to_string(size) + ".png"), pngFile(drawThemeIcon(size)));
+    }
     return ok;
 }
 
