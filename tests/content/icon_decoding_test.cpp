@@ -3,6 +3,8 @@
 // the window uses, agrees with Qt's and refuses a damaged file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QImage>
@@ -11,6 +13,7 @@
 #include "content/icon.h"
 #include "tests/content/little_endian.h"
 #include "desktop/program_icon.h"
+#include "tools/pictures/palette.h"
 
 namespace tolm::content {
 namespace {
@@ -26,6 +29,11 @@ std::vector<QImage> icoImages() {
         images.push_back(reader.read().convertToFormat(QImage::Format_ARGB32));
     }
     return images;
+}
+
+QImage themeIcon(int size) {
+    const QString png = QString::fromStdString((testing::artDir() / ("tolm-" + std::to_string(size) + ".png")).string());
+    return QImage(png, "PNG").convertToFormat(QImage::Format_ARGB32);
 }
 
 TEST(IconDecoding, IcoFileGivesTheThreeSizesInOrder) {
@@ -49,8 +57,7 @@ TEST(IconDecoding, ThemePngsShowTheColourImagesPixelForPixel) {
     const std::pair<int, std::size_t> kSizes[] = {{32, 1}, {16, 2}};
     for (const auto& [size, index] : kSizes) {
         SCOPED_TRACE(size);
-        const QString png = QString::fromStdString((testing::artDir() / ("tolm-" + std::to_string(size) + ".png")).string());
-        const QImage theme = QImage(png, "PNG").convertToFormat(QImage::Format_ARGB32);
+        const QImage theme = themeIcon(size);
         ASSERT_EQ(theme.size(), QSize(size, size)) << "the PNG does not decode";
         int transparent = 0;
         for (int y = 0; y < size; ++y) {
@@ -66,6 +73,36 @@ TEST(IconDecoding, ThemePngsShowTheColourImagesPixelForPixel) {
             }
         }
         EXPECT_GT(transparent, 0);
+    }
+}
+
+// The dock's and the software centre's sizes are drawn for their size in the sixteen colours:
+// no blend of colours or half-transparent edge (a blur), and not the 32-pixel image with its
+// pixels made bigger (every block of the scale one colour).
+TEST(IconDecoding, LargeThemeIconsAreDrawnSharpForTheirSize) {
+    for (const int size : {48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage icon = themeIcon(size);
+        ASSERT_EQ(icon.size(), QSize(size, size)) << "the PNG does not decode";
+        EXPECT_EQ(qAlpha(icon.pixel(0, size - 1)), 0) << "the house stands on a clear background";
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QRgb p = icon.pixel(x, y);
+                if (qAlpha(p) == 0) continue;
+                ASSERT_EQ(qAlpha(p), 255) << x << ", " << y;
+                const bool inPalette = std::any_of(pictures::kPalette.begin(), pictures::kPalette.end(), [&](pictures::Rgb c) {
+                    return qRgb(c.red, c.green, c.blue) == p;
+                });
+                ASSERT_TRUE(inPalette) << x << ", " << y;
+            }
+        }
+        if (size % 32 != 0) continue;
+        const int scale = size / 32;
+        bool blocky = true;
+        for (int y = 0; y < size && blocky; ++y) {
+            for (int x = 0; x < size && blocky; ++x) blocky = icon.pixel(x, y) == icon.pixel(x / scale * scale, y / scale * scale);
+        }
+        EXPECT_FALSE(blocky) << "an enlarged 32-pixel image";
     }
 }
 

@@ -1,6 +1,8 @@
 // Writers for the formats of formats.h; every multi-byte field is little-endian except in PNG.
 #include "tools/pictures/formats.h"
 
+#include "tools/pictures/zlib.h"
+
 #include <array>
 #include <stdexcept>
 #include <string_view>
@@ -113,40 +115,12 @@ std::uint32_t crc32(std::span<const std::uint8_t> data) {
     return c ^ 0xFFFFFFFFU;
 }
 
-std::uint32_t adler32(std::span<const std::uint8_t> data) {
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (std::uint8_t byte : data) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    return b << 16 | a;
-}
-
 void putChunk(Bytes& out, std::string_view type, std::span<const std::uint8_t> data) {
     put32BigEndian(out, static_cast<std::uint32_t>(data.size()));
     Bytes typed(type.begin(), type.end());
     typed.insert(typed.end(), data.begin(), data.end());
     out.insert(out.end(), typed.begin(), typed.end());
     put32BigEndian(out, crc32(typed));
-}
-
-// A zlib stream of stored (uncompressed) deflate blocks.
-Bytes zlibStored(std::span<const std::uint8_t> data) {
-    constexpr std::size_t kMaxBlock = 65535;
-    Bytes out{0x78, 0x01};
-    std::size_t at = 0;
-    do {
-        const std::size_t n = std::min(kMaxBlock, data.size() - at);
-        out.push_back(at + n == data.size() ? 1 : 0);  // last-block flag, block type 0
-        put16(out, static_cast<std::uint32_t>(n));
-        put16(out, static_cast<std::uint32_t>(~n & 0xFFFF));
-        out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
-                   data.begin() + static_cast<std::ptrdiff_t>(at + n));
-        at += n;
-    } while (at < data.size());
-    put32BigEndian(out, adler32(data));
-    return out;
 }
 
 }  // namespace
@@ -221,7 +195,7 @@ Bytes iconGroup(std::span<const IconImage> images, std::span<const std::uint16_t
     return out;
 }
 
-Bytes pngFile(const Canvas& image) {
+Bytes pngFile(const Canvas& image, PngPacking packing) {
     Bytes header;
     put32BigEndian(header, static_cast<std::uint32_t>(image.width()));
     put32BigEndian(header, static_cast<std::uint32_t>(image.height()));
@@ -237,7 +211,10 @@ Bytes pngFile(const Canvas& image) {
     }
     Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     putChunk(out, "IHDR", header);
-    putChunk(out, "IDAT", zlibStored(raw));
+    constexpr std::size_t kPixelBytes = 4;
+    putChunk(out, "IDAT", packing == PngPacking::Stored
+                              ? zlibStored(raw)
+                              : zlibDeflated(raw, kPixelBytes, 1 + kPixelBytes * static_cast<std::size_t>(image.width())));
     putChunk(out, "IEND", {});
     return out;
 }

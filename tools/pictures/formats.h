@@ -7,10 +7,9 @@
 #include <vector>
 
 #include "tools/pictures/canvas.h"
+#include "tools/pictures/zlib.h"
 
 namespace tolm::pictures {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // A 4-bit BMP: bottom-up, uncompressed, the sixteen colours as its colour table.
 Bytes bmpFile(const Canvas& picture);
@@ -32,8 +31,9 @@ Bytes iconFile(std::span<const IconImage> images);
 // its file offset.
 Bytes iconGroup(std::span<const IconImage> images, std::span<const std::uint16_t> ids);
 
-// An 8-bit RGBA PNG; clear pixels are transparent. Stored without compression, which
-// needs no compression library and is small enough at icon sizes.
-Bytes pngFile(const Canvas& image);
+// An 8-bit RGBA PNG; clear pixels are transparent. Written without a compression library:
+// stored as it is, which is small enough for the smallest icons, or deflated by repeats.
+enum class PngPacking { Stored, Deflated };
+Bytes pngFile(const Canvas& image, PngPacking packing = PngPacking::Stored);
 
 }  // namespace tolm::pictures
