@@ -1,0 +1,30 @@
+# The metainfo as a publisher with a web folder for the screenshots gets it: it validates, and
+# every screenshot it lists has a caption in both languages and a play in tools/shot/endings.txt.
+# (The metainfo without screenshots is validated as the package installs it.)
+# cmake -DSOURCE=<source folder> -DSTAGE=<scratch folder> -P metainfo_test.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${SOURCE}/cmake/metainfo.cmake)
+set(captions ${SOURCE}/content/screenshots.txt)
+set(url https://games.example/tolm/screenshots)
+file(REMOVE_RECURSE ${STAGE})
+tolm_write_metainfo(${SOURCE}/content/cz.tolm.Tolm.metainfo.xml.in ${STAGE}/cz.tolm.Tolm.metainfo.xml "${url}" ${captions})
+execute_process(COMMAND appstreamcli validate --no-net --strict ${STAGE}/cz.tolm.Tolm.metainfo.xml
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the metainfo with screenshots does not validate:\n${out}")
+endif()
+
+file(READ ${STAGE}/cz.tolm.Tolm.metainfo.xml xml)
+tolm_screenshot_names(${captions} names)
+foreach(name ${names})
+  tolm_screenshot_play(${SOURCE}/tools/shot/endings.txt ${name} choices)
+  if(NOT xml MATCHES "<caption>[^<]+</caption>\n *<caption xml:lang=\"cs\">[^<]+</caption>\n *<image type=\"source\">${url}/${name}.png</image>")
+    message(FATAL_ERROR "the screenshot ${name} lacks its captions or its address:\n${xml}")
+  endif()
+endforeach()
+string(REGEX MATCHALL "<screenshot type=\"default\">" defaults "${xml}")
+list(LENGTH defaults count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "${count} default screenshots, where there must be one")
+endif()
+file(REMOVE_RECURSE ${STAGE})
