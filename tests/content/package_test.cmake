@@ -3,7 +3,7 @@
 #   build      cpack, then dpkg -x into STAGE/root
 #   files      every file's place, mode and owner, and what the package depends on
 #   lintian    Debian's own checker: no error and no warning
-#   metadata   the software-centre metadata and the menu entry, as installed
+#   metadata   the software-centre metadata and the menu entry, as installed, and that they agree
 #   start      the installed program, on the offscreen platform, up to its first frame
 # cmake -DSTEP=<step> -DBUILD=<build folder> -DSTAGE=<scratch folder> [-DPLUGINS=<Qt plugin folder>]
 #       -P package_test.cmake
@@ -77,6 +77,22 @@ elseif(STEP STREQUAL "files")
     message(FATAL_ERROR "usr/games/tolm is not stripped:\n${out}")
   endif()
 
+  # The changelog, the manual page and the metainfo name the package's own version.
+  run(dpkg-deb --field ${deb} Version)
+  string(STRIP "${out}" version)
+  run(gzip -dc ${root}/usr/share/doc/tolm/changelog.gz)
+  if(NOT out MATCHES "^tolm \\(${version}\\) ")
+    message(FATAL_ERROR "the changelog's latest entry is not version ${version}:\n${out}")
+  endif()
+  run(gzip -dc ${root}/usr/share/man/man6/tolm.6.gz)
+  if(NOT out MATCHES "\n\\.TH TOLM 6 \"[-0-9]+\" \"Tolm ${version}\"")
+    message(FATAL_ERROR "the manual page is not of version ${version}")
+  endif()
+  file(READ ${root}/usr/share/metainfo/cz.tolm.Tolm.metainfo.xml metainfo)
+  if(NOT metainfo MATCHES "<releases>[ \n]*<release version=\"${version}\"")
+    message(FATAL_ERROR "the metainfo's latest release is not ${version}")
+  endif()
+
   # The Qt runtime and the fonts the window is laid out in.
   run(dpkg-deb --field ${deb} Depends)
   foreach(package libqt6widgets6 libqt6gui6 libqt6core6 fonts-urw-base35 fonts-comic-neue fonts-liberation2)
@@ -95,10 +111,24 @@ elseif(STEP STREQUAL "metadata")
   # validate-tree also checks that the desktop entry the metainfo launches is installed.
   run(appstreamcli validate-tree --no-net --strict ${root})
   run(desktop-file-validate ${root}/usr/share/applications/cz.tolm.Tolm.desktop)
-  file(STRINGS ${root}/usr/share/applications/cz.tolm.Tolm.desktop entry)
-  foreach(line "Exec=tolm" "Icon=tolm")
-    if(NOT line IN_LIST entry)
-      message(FATAL_ERROR "the installed desktop entry lacks ${line}")
+  # The menu and the software centre call the game by the same name and summary.
+  file(STRINGS ${root}/usr/share/applications/cz.tolm.Tolm.desktop entry ENCODING UTF-8)
+  file(READ ${root}/usr/share/metainfo/cz.tolm.Tolm.metainfo.xml metainfo)
+  foreach(pair "Name=|<name>" "Comment=|<summary>" "Comment[cs]=|<summary xml:lang=\"cs\">")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 key)
+    list(GET pair 1 tag)
+    set(value)
+    foreach(line ${entry})
+      string(FIND "${line}" "${key}" at)
+      if(at EQUAL 0)
+        string(LENGTH "${key}" length)
+        string(SUBSTRING "${line}" ${length} -1 value)
+      endif()
+    endforeach()
+    string(FIND "${metainfo}" "${tag}${value}</" at)
+    if(NOT value OR at EQUAL -1)
+      message(FATAL_ERROR "the desktop entry's ${key}${value} is not the metainfo's ${tag}")
     endif()
   endforeach()
 
