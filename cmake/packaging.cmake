@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_VENDOR "Tolm developers")
 # so plainly and can never reach a stranger, as a made-up real domain could.
 set(CPACK_PACKAGE_CONTACT "Tolm developers <dev@tolm.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Czech choose-your-path story game")
-# One paragraph a list item; CPack indents each line and lintian wants them within 80 columns.
+# One line a list item: CPack indents each by a space, and lintian wants them within 80 columns.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "From a panel house in Rumburk to Šluknov: a small story game in Czech, a dark"
   "slapstick comedy set in a Czech border town. One window holds every scene:"
