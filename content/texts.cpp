@@ -70,7 +70,7 @@ constexpr std::array<Entry, kTextCount> kTexts{{
     {Text::C16, "C16", "Jít do kostela"},
     {Text::C17, "C17", "Do herny"},
     {Text::C18, "C18", "Zajít na pivo"},
-    {Text::C19, "C19", "Chichichi"},
+    {Text::C19, "C19", "Chi, chi!"},
     {Text::C20, "C20", "Včelí mýto"},
     {Text::C21, "C21", "Mecenáš včel"},
     {Text::C22, "C22", "Ženich roku!"},
