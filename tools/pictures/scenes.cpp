@@ -899,7 +899,7 @@ void picture1(Canvas& c) {
     c.rect(52, 36, 4, 120, Grey);
     board(c, 4, 6, 100, 30, "ŠLUKNOV", White, Black, 2);
     c.line({8, 33}, {100, 9}, Red, 2);
-    // You, face up to the sky, and the nose growing out of it.
+    // You, and the nose growing out of your face.
     const Person you{.x = 80, .feet = 312, .height = 246, .skin = kSkin, .shirt = Olive, .trousers = Navy,
                      .hair = Maroon, .mood = Mood::Sad, .leftHand = {34, 204}, .rightHand = {150, 208}};
     person(c, you);
@@ -938,7 +938,8 @@ void picture1(Canvas& c) {
     // "AU!", as loud as it gets.
     for (const auto& [grow, paint] : {std::pair{110, Paint(Black)}, std::pair{100, Paint(White)}}) {
         const auto at = [grow](int dx, int dy) { return Point{150 + dx * grow / 100, 58 + dy * grow / 100}; };
-        c.polygon({at(0, -24), at(8, -13), at(23, -17), at(19, -5), at(33, 0), at(19, 5), at(23, 17), at(8, 13), at(0, 24), at(-8, 13), at(-23, 17), at(-19, 5), at(-33, 0), at(-19, -5), at(-23, -17), at(-8, -13)},
+        c.polygon({at(0, -24), at(8, -13), at(23, -17), at(19, -5), at(33, 0), at(19, 5), at(23, 17), at(8, 13),
+                   at(0, 24), at(-8, 13), at(-23, 17), at(-19, 5), at(-33, 0), at(-19, -5), at(-23, -17), at(-8, -13)},
                   paint);
     }
     c.text(150 - Canvas::textWidth("AU!", 2) / 2, 52, "AU!", Red, 2);
