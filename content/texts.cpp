@@ -13,8 +13,8 @@ struct Entry {
 };
 
 constexpr std::array<Entry, kTextCount> kTexts{{
-    {Text::T00, "T00", "Pondělí ráno. Ležíš v paneláku v Rumburku, v kapse nemáš ani korunu a v lednici je jen stará hořčice. Dnes to zlomíš: vyjdeš ven a začneš nový život. Třeba ve Šluknově."},
-    {Text::T01, "T01", "Směnárna u nádraží má zavřeno. Na dveřích visí zažloutlá cedulka „Hned jsem zpátky“, datovaná rokem 1998. Uvnitř kdosi hlasitě chrápe."},
+    {Text::T00, "T00", "Pondělí ráno. Ležíš v paneláku v Rumburku, v kapse nemáš ani korunu a v lednici je jen stará hořčice. Dnes se to zlomí: vyjdeš ven a začneš znovu. Třeba až ve Šluknově."},
+    {Text::T01, "T01", "Směnárna u nádraží má zavřeno. Na dveřích visí zažloutlá cedulka „Hned jsem zpátky“, psaná v roce 1998. Uvnitř kdosi spokojeně chrápe."},
     {Text::T02, "T02", "V úterý ráno ses probudil na lavičce před panelákem. V kapse ti šustí bankovka na deset tisíc a nevíš, odkud je. Na autobus do Šluknova ale potřebuješ drobné. Kde ji rozměnit?"},
     {Text::T03, "T03", "Bledý jako stěna ses doplazil zpátky až k paneláku."},
     {Text::T04, "T04", "Autobus tě vyklopil na náměstí ve Šluknově. Hned se k tobě přitočila starší paní v klobouku s kytičkou. Mrká na tebe a říká, že na velkou lásku čeká už půl století. Co jí na to odpovíš?"},
