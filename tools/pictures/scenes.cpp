@@ -316,9 +316,9 @@ void picture10(Canvas& c) {
     }
     for (int y = roll.y - 20; y <= roll.y + 16; ++y) {  // the bite's edge, where the crumb shows
         for (int x = roll.x - 32; x <= roll.x - 6; ++x) {
-            const bool roll = c.at(x, y) != before.at(x, y) && c.at(x, y) != Black;
-            if (roll && (bitten(x - 1, y) || bitten(x, y - 1) || bitten(x, y + 1))) c.plot(x, y, Black);
-            else if (roll && (bitten(x - 2, y) || bitten(x - 3, y) || bitten(x - 2, y - 2))) c.plot(x, y, White);
+            const bool bread = c.at(x, y) != before.at(x, y) && c.at(x, y) != Black;
+            if (bread && (bitten(x - 1, y) || bitten(x, y - 1) || bitten(x, y + 1))) c.plot(x, y, Black);
+            else if (bread && (bitten(x - 2, y) || bitten(x - 3, y) || bitten(x - 2, y - 2))) c.plot(x, y, White);
         }
     }
     c.ellipse(franta.rightHand.x, franta.rightHand.y, 7, 6, Black);  // his fingers round it
