@@ -72,7 +72,8 @@ QWidget* GameWindow::build(const ControlRow& row) {
             auto* label = new WrappingLabel(captionOf(row), parent);
             paintBackground(label, colour(row.back, palette()));
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+            palette.setColor(QPalette::WindowText, row.fore ? QColor(row.fore->red, row.fore->green, row.fore->blue)
+                                                            : palette.color(QPalette::ButtonText));
             label->setPalette(palette);
             w = label;
             break;

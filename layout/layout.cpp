@@ -7,6 +7,9 @@ namespace {
 using T = content::Text;
 using Pic = content::Picture;
 
+// White on the three dark cards: their own colours stay, and the caption can be read on them.
+constexpr Rgb kLightCaption{255, 255, 255};
+
 constexpr bool inWindowOrder(const std::array<ControlRow, kControlCount>& rows) {
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (indexOf(rows[i].control) != i) return false;
@@ -16,7 +19,7 @@ constexpr bool inWindowOrder(const std::array<ControlRow, kControlCount>& rows) 
 }  // namespace
 
 // control, kind, container, {left, top, width, height}, visible at start, caption or picture,
-// font, back colour, tooltip, tab position
+// font, back colour, tooltip, tab position, and the caption's colour where it is not the kind's own
 constexpr std::array<ControlRow, kControlCount> kLayout{{
     {Control::Picture1, Kind::PictureBox, Container::Window, {7200, 120, 2775, 3495}, false, Pic::PIC_1, std::nullopt, SystemColour::Default, std::nullopt, 68},
     {Control::Dale, Kind::Button, Container::Window, {360, 5640, 2175, 735}, false, T::CaptionJitDal, Font{Family::MsSansSerif, 1350, 700, Charset::EastEurope}, SystemColour::Default, std::nullopt, 66},
@@ -49,9 +52,9 @@ constexpr std::array<ControlRow, kControlCount> kLayout{{
     {Control::Frame1, Kind::Frame, Container::Window, {8880, 5520, 2895, 3015}, true, T::CaptionInventar, kWindowFont, SystemColour::AppWorkspace, std::nullopt, 29},
     {Control::Popis, Kind::Label, Container::Frame1, {480, 720, 2175, 2055}, false, Empty{}, Font{Family::MsSansSerif, 975, 700, Charset::EastEurope}, SystemColour::Default, std::nullopt, 43},
     {Control::Card1, Kind::Label, Container::Frame1, {120, 360, 1695, 255}, false, T::C09, Font{Family::MsSansSerif, 825, 700, Charset::EastEurope}, Rgb{255, 0, 0}, std::nullopt, 42},
-    {Control::Card2, Kind::Label, Container::Frame1, {120, 360, 1575, 255}, false, T::C10, Font{Family::MsSansSerif, 825, 700, Charset::EastEurope}, Rgb{64, 64, 0}, std::nullopt, 41},
-    {Control::Card3, Kind::Label, Container::Frame1, {120, 360, 1575, 255}, false, T::C11, Font{Family::MsSansSerif, 975, 700, Charset::EastEurope}, Rgb{0, 0, 192}, std::nullopt, 40},
-    {Control::Card4, Kind::Label, Container::Frame1, {120, 360, 1575, 255}, false, T::C12, Font{Family::MsSansSerif, 975, 700, Charset::EastEurope}, Rgb{0, 128, 0}, std::nullopt, 39},
+    {Control::Card2, Kind::Label, Container::Frame1, {120, 360, 1575, 255}, false, T::C10, Font{Family::MsSansSerif, 825, 700, Charset::EastEurope}, Rgb{64, 64, 0}, std::nullopt, 41, kLightCaption},
+    {Control::Card3, Kind::Label, Container::Frame1, {120, 360, 1575, 255}, false, T::C11, Font{Family::MsSansSerif, 975, 700, Charset::EastEurope}, Rgb{0, 0, 192}, std::nullopt, 40, kLightCaption},
+    {Control::Card4, Kind::Label, Container::Frame1, {120, 360, 1575, 255}, false, T::C12, Font{Family::MsSansSerif, 975, 700, Charset::EastEurope}, Rgb{0, 128, 0}, std::nullopt, 39, kLightCaption},
     {Control::Panelak, Kind::PictureBox, Container::Window, {7200, 120, 2775, 3495}, false, Pic::PIC_11, std::nullopt, SystemColour::Default, std::nullopt, 27},
     {Control::Visit1, Kind::Button, Container::Window, {360, 6480, 2055, 735}, false, T::C13, Font{Family::MsSansSerif, 1200, 700, Charset::EastEurope}, SystemColour::Default, std::nullopt, 26},
     {Control::Visit2, Kind::Button, Container::Window, {360, 5640, 2055, 735}, false, T::C14, Font{Family::MsSansSerif, 975, 700, Charset::EastEurope}, SystemColour::Default, std::nullopt, 25},

@@ -56,6 +56,8 @@ struct ControlRow {
     BackColour back;
     std::optional<content::Text> tooltip;
     int tab;
+    // The caption's colour, where the back colour is too dark for the kind's own text colour.
+    std::optional<Rgb> fore = std::nullopt;
 };
 
 // The window's own font: the frame's caption is drawn in it.

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "tests/support/widget_driver.h"
@@ -85,15 +87,50 @@ TEST_F(Layout, EveryLetterShownIsInTheFontThatShowsIt) {
     expectInFont(Control::penize, QStringLiteral("-0123456789"));
 }
 
-TEST_F(Layout, LabelsCarryTheirBackColour) {
+TEST_F(Layout, LabelsCarryTheirBackAndTextColours) {
     for (const ControlRow& row : kLayout) {
+        QWidget* label = w(row.control);
+        if (row.kind == Kind::Label) {
+            const QColor text = row.fore ? QColor(row.fore->red, row.fore->green, row.fore->blue)
+                                         : label->palette().color(QPalette::ButtonText);
+            EXPECT_EQ(label->palette().color(QPalette::WindowText), text) << controlName(row.control);
+        }
         const auto* rgb = std::get_if<Rgb>(&row.back);
         if (!rgb) continue;
-        QWidget* label = w(row.control);
         EXPECT_TRUE(label->autoFillBackground());
         EXPECT_EQ(label->palette().color(QPalette::Window), QColor(rgb->red, rgb->green, rgb->blue))
             << controlName(row.control);
     }
+}
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double luminance(const QColor& c) {
+    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Small bold captions need 4.5:1 to be read; the cards keep the colours they are known by.
+TEST_F(Layout, EveryCaptionOnALabelOrTheFrameCanBeRead) {
+    for (const ControlRow& row : kLayout) {
+        if (row.kind != Kind::Label && row.kind != Kind::Frame) continue;
+        const QPalette palette = w(row.control)->palette();
+        EXPECT_GE(contrast(palette.color(QPalette::WindowText), palette.color(QPalette::Window)), 4.5)
+            << controlName(row.control);
+    }
+}
+
+TEST(Contrast, MeasuresAsTheGuidelinesDo) {
+    EXPECT_NEAR(contrast(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(contrast(Qt::white, Qt::white), 1.0, 1e-9);
+    // The two card captions that could hardly be read, black on dark blue and on olive.
+    EXPECT_NEAR(contrast(Qt::black, QColor(0, 0, 192)), 1.76, 0.01);
+    EXPECT_NEAR(contrast(Qt::black, QColor(64, 64, 0)), 1.95, 0.01);
 }
 
 TEST_F(Layout, EarlierControlsStackInFrontOfLaterOnes) {

@@ -58,6 +58,14 @@ constexpr Plain kPlain[] = {
     {'=', {0b00000, 0b00000, 0b11111, 0b00000, 0b11111, 0b00000, 0b00000}},
 };
 
+// The few small letters that signs need in their own shape: the crown's „Kč“.
+constexpr struct {
+    char32_t letter;
+    std::array<std::uint8_t, kGlyphHeight> rows;
+} kSmall[] = {
+    {U'č', {0b01010, 0b00100, 0b00000, 0b01111, 0b10000, 0b10000, 0b01111}},
+};
+
 struct Accented {
     char32_t capital;
     char32_t small;
@@ -86,6 +94,9 @@ std::optional<Glyph> plain(char base, Accent accent) {
 }  // namespace
 
 std::optional<Glyph> glyph(char32_t letter) {
+    for (const auto& small : kSmall) {
+        if (letter == small.letter) return Glyph{small.rows, Accent::None};
+    }
     if (letter >= U'a' && letter <= U'z') letter -= U'a' - U'A';
     if (letter < 0x80) return plain(static_cast<char>(letter), Accent::None);
     for (const Accented& a : kAccented) {

@@ -19,7 +19,8 @@ struct Glyph {
     Accent accent;
 };
 
-// Lower case is drawn as capitals; a letter the font lacks gives nothing.
+// Lower case is drawn as capitals, but for the few small letters signs need (the č of „Kč“);
+// a letter the font lacks gives nothing.
 std::optional<Glyph> glyph(char32_t letter);
 
 // The accent's rows, from the top, drawn so that the last one sits just above the capital.

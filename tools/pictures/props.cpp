@@ -284,7 +284,7 @@ void rohlik(Canvas& c, int x, int y, int size) {
             const int cx = x + k * size / 3;
             const int cy = y - size / 4 + k * k * size / 24;
             const int r = std::max(2, size / 2 - std::abs(k) * size / 10) + (pass == 0 ? 1 : 0);
-            c.ellipse(cx, cy, r, r, pass == 0 ? Paint(Colour::Black) : Paint(Colour::Yellow, Colour::Olive, Mix::Checker));
+            c.ellipse(cx, cy, r, r, pass == 0 ? Paint(Colour::Black) : Paint(Colour::Yellow, Colour::Maroon, Mix::Sparse));
         }
     }
     for (int k = -2; k <= 2; k += 2) {

@@ -15,32 +15,34 @@ constexpr int kGround = 214;  // where the floor or the street meets the wall or
 
 // ---------------------------------------------------------------- shared scenery
 
-// The exchange office by the station: its wall, the rates in the window, the station.
-void exchangeOffice(Canvas& c) {
+// The exchange office by the station: its wall, the rates in the window, the station. The
+// street meets the wall at ground, so a scene can give the pavement more room.
+void exchangeOffice(Canvas& c, int ground) {
+    const int dy = ground - kGround;
     c.fill(Paint(Silver, White, Mix::Sparse));
     c.rect(0, 0, c.width(), 6, Grey);
-    bricks(c, 0, 170, c.width(), kGround - 170, Maroon, Grey);  // the plinth
-    pavement(c, 0, kGround, c.width(), c.height() - kGround);
-    c.rect(0, kGround, c.width(), 2, Black);
-    c.rect(230, 60, 300, 140, Black);
-    c.rect(234, 64, 292, 132, Paint(Teal, Navy, Mix::Checker));
-    board(c, 260, 76, 240, 108, "", White, Black, 1);
+    bricks(c, 0, ground - 44, c.width(), 44, Maroon, Grey);  // the plinth
+    pavement(c, 0, ground, c.width(), c.height() - ground);
+    c.rect(0, ground, c.width(), 2, Black);
+    c.rect(230, 60 + dy, 300, 140, Black);
+    c.rect(234, 64 + dy, 292, 132, Paint(Teal, Navy, Mix::Checker));
+    board(c, 260, 76 + dy, 240, 108, "", White, Black, 1);
     const char* rates[] = {"KURZY", "EUR  25,10", "USD  23,40", "GBP  29,80", "CHF  26,50"};
-    for (int i = 0; i < 5; ++i) c.text(276, 86 + i * 18, rates[i], i == 0 ? Red : Black, 1);
-    for (int x = 238; x < 526; x += 24) c.rect(x, 64, 3, 132, Grey);  // the window bars
-    c.rect(560, 0, 8, kGround, Black);  // drainpipe
-    c.rect(561, 0, 6, kGround, Grey);
+    for (int i = 0; i < 5; ++i) c.text(276, 86 + dy + i * 18, rates[i], i == 0 ? Red : Black, 1);
+    for (int x = 238; x < 526; x += 24) c.rect(x, 64 + dy, 3, 132, Grey);  // the window bars
+    c.rect(560, 0, 8, ground, Black);  // drainpipe
+    c.rect(561, 0, 6, ground, Grey);
     // The station next door, its clock stopped long ago.
-    c.rect(580, 30, 177, kGround - 30, Paint(Yellow, Olive, Mix::Sparse));
-    c.rect(580, 30, 177, 4, Maroon);
-    board(c, 596, 44, 140, 24, "NÁDRAŽÍ", White, Navy, 2);
-    c.ellipse(666, 96, 16, 16, Black);
-    c.ellipse(666, 96, 14, 14, White);
-    c.line({666, 96}, {666, 86}, Black, 2);
-    c.line({666, 96}, {674, 100}, Black, 2);
+    c.rect(580, 30 + dy, 177, ground - 30 - dy, Paint(Yellow, Olive, Mix::Sparse));
+    c.rect(580, 30 + dy, 177, 4, Maroon);
+    board(c, 596, 44 + dy, 140, 24, "NÁDRAŽÍ", White, Navy, 2);
+    c.ellipse(666, 96 + dy, 16, 16, Black);
+    c.ellipse(666, 96 + dy, 14, 14, White);
+    c.line({666, 96 + dy}, {666, 86 + dy}, Black, 2);
+    c.line({666, 96 + dy}, {674, 100 + dy}, Black, 2);
     for (int x : {600, 700}) {
-        c.rect(x, 130, 36, kGround - 130, Black);
-        c.rect(x + 2, 132, 32, kGround - 132, Navy);
+        c.rect(x, 130 + dy, 36, ground - 130 - dy, Black);
+        c.rect(x + 2, 132 + dy, 32, ground - 132 - dy, Navy);
     }
 }
 
@@ -286,7 +288,7 @@ void picture10(Canvas& c) {
     // Franta: vest, bald top, eating.
     const Person franta{.x = 92, .feet = 222, .height = 190, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Sparse),
                         .trousers = Navy, .hair = kSkin, .mood = Mood::Calm, .leftHand = {50, 176},
-                        .rightHand = {118, 112}, .seated = true};
+                        .rightHand = {156, 118}, .seated = true};
     person(c, franta);
     const Point head = headCentre(franta);
     const int r = headRadius(franta);
@@ -296,9 +298,33 @@ void picture10(Canvas& c) {
     c.rect(head.x - 25, head.y + r + 8, 50, 3, Green);  // vest straps over the singlet
     c.line({head.x - 18, head.y + r + 8}, {head.x - 22, head.y + r + 50}, Green, 4);
     c.line({head.x + 18, head.y + r + 8}, {head.x + 22, head.y + r + 50}, Green, 4);
-    rohlik(c, 112, head.y + r * 3 / 5, 14);
-    for (int i = 0; i < 5; ++i) c.plot(104 + random.below(20), head.y + r + random.below(40), Olive);  // crumbs
-    pigeon(c, 150, 132, false);
+    // The rohlík in his hand, the end towards his mouth bitten off.
+    const Canvas before = c;
+    const Point roll{142, 112};
+    rohlik(c, roll.x, roll.y, 21);
+    const Point bites[] = {{roll.x - 18, roll.y - 9}, {roll.x - 20, roll.y - 1}, {roll.x - 17, roll.y + 6}};
+    const auto bitten = [&](int x, int y) {
+        for (const Point b : bites) {
+            if ((x - b.x) * (x - b.x) + (y - b.y) * (y - b.y) <= 30) return true;
+        }
+        return false;
+    };
+    for (int y = roll.y - 20; y <= roll.y + 16; ++y) {
+        for (int x = roll.x - 32; x <= roll.x - 6; ++x) {
+            if (bitten(x, y)) c.plot(x, y, before.at(x, y));
+        }
+    }
+    for (int y = roll.y - 20; y <= roll.y + 16; ++y) {  // the bite's edge, where the crumb shows
+        for (int x = roll.x - 32; x <= roll.x - 6; ++x) {
+            const bool bread = c.at(x, y) != before.at(x, y) && c.at(x, y) != Black;
+            if (bread && (bitten(x - 1, y) || bitten(x, y - 1) || bitten(x, y + 1))) c.plot(x, y, Black);
+            else if (bread && (bitten(x - 2, y) || bitten(x - 3, y) || bitten(x - 2, y - 2))) c.plot(x, y, White);
+        }
+    }
+    c.ellipse(franta.rightHand.x, franta.rightHand.y, 7, 6, Black);  // his fingers round it
+    c.ellipse(franta.rightHand.x, franta.rightHand.y, 6, 5, kSkin);
+    for (int i = 0; i < 6; ++i) c.plot(112 + random.below(24), head.y + r + random.below(40), Olive);  // crumbs
+    pigeon(c, 172, 134, false);
     pigeon(c, 30, 206, true);
     pigeon(c, 150, 214, false);
     pigeon(c, 70, 228, true);
@@ -387,7 +413,7 @@ void picture9(Canvas& c) {
 
 void picture8(Canvas& c) {
     // The exchange office, shut, its note gone yellow; inside, someone snores.
-    exchangeOffice(c);
+    exchangeOffice(c, kGround);
     exchangeSign(c, 0, 0);
     door(c, 48, 66, 88, kGround - 66, Teal);
     c.rect(60, 80, 64, 40, Black);  // the door's barred window
@@ -411,11 +437,11 @@ void picture8(Canvas& c) {
 
 void picture7(Canvas& c) {
     // The door is in, frame and all, and so are you; Mr Horák wakes on his sack and hits the alarm.
-    exchangeOffice(c);
+    constexpr int ground = 166;  // the pavement comes up the picture: the door lies on it
+    exchangeOffice(c, ground);
     exchangeSign(c, 16, 0);
-    c.polygon({{42, 60}, {142, 58}, {146, 120}, {140, kGround}, {40, kGround}, {46, 130}}, Black);
-    c.polygon({{46, 64}, {138, 62}, {141, 120}, {136, kGround}, {44, kGround}, {50, 130}},
-              Paint(Black, Navy, Mix::Sparse));
+    c.polygon({{42, 62}, {142, 60}, {146, 110}, {140, ground}, {40, ground}, {46, 118}}, Black);
+    c.polygon({{46, 66}, {138, 64}, {141, 110}, {136, ground}, {44, ground}, {50, 118}}, Paint(Black, Navy, Mix::Sparse));
     // The alarm light beside the hole, howling.
     c.rect(156, 86, 18, 6, Black);
     c.ellipse(165, 80, 11, 9, Black);
@@ -426,44 +452,56 @@ void picture7(Canvas& c) {
         c.line(a, b, Red, 2);
     }
     // Inside: Mr Horák on his sack of money, wide awake, his hand on the button.
-    c.ellipse(92, 188, 42, 22, Black);  // the sack, tied at the top
-    c.ellipse(92, 188, 40, 20, Paint(Olive, Yellow, Mix::Checker));
-    c.rect(120, 160, 6, 10, Black);
-    c.text(116, 184, "KČ", Black, 1);
-    person(c, {.x = 92, .feet = 190, .height = 120, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Rows),
-               .trousers = Navy, .hair = Grey, .mood = Mood::Scared, .leftHand = {60, 150},
-               .rightHand = {130, 96}, .seated = true});
-    c.rect(130, 88, 10, 12, Black);
-    c.rect(131, 89, 8, 10, Red);
-    // The door flat on the pavement, and you flat on the door, seeing stars.
-    c.polygon({{24, 233}, {170, 233}, {180, 206}, {36, 206}}, Black);
-    c.polygon({{28, 231}, {167, 231}, {176, 208}, {39, 208}}, Teal);
-    // Seen from above, head to the left: legs and shoes, arms, body, head, hair.
-    for (const auto& [hip, foot] : {std::pair{Point{100, 211}, Point{148, 206}}, std::pair{Point{100, 221}, Point{148, 228}}}) {
+    c.ellipse(92, 150, 40, 16, Black);  // the sack, tied at the top
+    c.ellipse(92, 150, 38, 14, Paint(Olive, Yellow, Mix::Checker));
+    c.rect(122, 128, 6, 10, Black);
+    c.text(112, 148, "Kč", Black, 1);
+    person(c, {.x = 88, .feet = 150, .height = 96, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Rows),
+               .trousers = Navy, .hair = Grey, .mood = Mood::Scared, .leftHand = {60, 126},
+               .rightHand = {126, 86}, .seated = true});
+    c.rect(126, 78, 10, 12, Black);
+    c.rect(127, 79, 8, 10, Red);
+    // The door flat on the pavement, splinters of its frame about it.
+    c.polygon({{12, 228}, {180, 228}, {166, 176}, {28, 176}}, Black);
+    c.polygon({{16, 226}, {176, 226}, {163, 178}, {31, 178}}, Teal);
+    c.polygon({{36, 184}, {90, 184}, {90, 220}, {26, 220}}, Black);
+    c.polygon({{38, 186}, {88, 186}, {88, 218}, {29, 218}}, Paint(Teal, Aqua, Mix::Sparse));
+    c.polygon({{102, 184}, {158, 184}, {167, 220}, {102, 220}}, Black);
+    c.polygon({{104, 186}, {156, 186}, {164, 218}, {104, 218}}, Paint(Teal, Aqua, Mix::Sparse));
+    for (const auto& [a, b] : {std::pair{Point{4, 190}, Point{18, 182}}, std::pair{Point{170, 186}, Point{182, 176}},
+                               std::pair{Point{6, 214}, Point{14, 222}}, std::pair{Point{178, 212}, Point{184, 222}}}) {
+        c.line(a, b, Black, 4);
+        c.line(a, b, Maroon, 2);
+    }
+    // You, flat on your back on the door, head to the left, seeing stars.
+    for (const auto& [hip, foot] : {std::pair{Point{104, 200}, Point{150, 192}}, std::pair{Point{104, 206}, Point{152, 212}}}) {
         c.line(hip, foot, Black, 9);
         c.line(hip, foot, Navy, 7);
-        c.ellipse(foot.x + 6, foot.y, 5, 4, Black);
+        c.ellipse(foot.x + 5, foot.y - 4, 5, 7, Black);
     }
-    for (const auto& [shoulder, hand] : {std::pair{Point{60, 207}, Point{76, 195}}, std::pair{Point{60, 225}, Point{78, 232}}}) {
+    for (const auto& [shoulder, hand] : {std::pair{Point{64, 196}, Point{66, 178}}, std::pair{Point{64, 208}, Point{78, 222}}}) {
         c.line(shoulder, hand, Black, 7);
         c.line(shoulder, hand, Olive, 5);
         c.ellipse(hand.x, hand.y, 4, 4, Black);
         c.ellipse(hand.x, hand.y, 3, 3, kSkin);
     }
-    c.ellipse(78, 216, 27, 12, Black);
-    c.ellipse(78, 216, 26, 11, Olive);
-    c.ellipse(40, 216, 13, 12, Black);
-    c.ellipse(40, 216, 12, 11, kSkin);
-    c.ellipse(31, 216, 5, 10, Maroon);
-    for (const int y : {211, 221}) {
-        c.line({42, y - 2}, {46, y + 2}, Black);
-        c.line({46, y - 2}, {42, y + 2}, Black);
+    c.ellipse(82, 202, 28, 11, Black);
+    c.ellipse(82, 202, 27, 10, Olive);
+    c.ellipse(40, 200, 16, 15, Black);
+    c.ellipse(40, 200, 15, 14, kSkin);
+    c.ellipse(27, 200, 5, 12, Maroon);
+    for (const int y : {194, 206}) {  // crossed eyes, the face turned up
+        c.line({42, y - 3}, {48, y + 3}, Black, 2);
+        c.line({48, y - 3}, {42, y + 3}, Black, 2);
     }
-    c.ellipse(50, 216, 2, 3, Red);
-    c.ellipse(28, 206, 4, 3, Paint(Red, White, Mix::Checker));  // the bump
-    sparkle(c, 14, 196, 6, Yellow);
-    sparkle(c, 30, 188, 5, Yellow);
-    sparkle(c, 48, 194, 5, Yellow);
+    c.polyline({{53, 193}, {55, 200}, {53, 207}}, Black, 2);
+    c.ellipse(57, 203, 3, 2, Red);  // the tongue
+    c.ellipse(26, 188, 5, 4, Black);  // the bump
+    c.ellipse(26, 188, 4, 3, Paint(Red, White, Mix::Checker));
+    for (const Point star : {Point{14, 170}, Point{36, 162}, Point{60, 168}}) {
+        sparkle(c, star.x, star.y, 9, Black);
+        sparkle(c, star.x, star.y, 7, Yellow);
+    }
     // Down the street, the police are already coming.
     c.rect(620, 250, 120, 44, Black);
     c.rect(624, 254, 112, 36, White);
@@ -834,7 +872,7 @@ void vcela(Canvas& c) {
     c.rect(3, 151, 40, 44, White);
     c.text(6, 156, "MÝTO", Black, 1);
     c.text(6, 170, "1000", Red, 1);
-    c.text(6, 182, "KČ", Red, 1);
+    c.text(6, 182, "Kč", Red, 1);
     for (int i = 0; i < 3; ++i) c.line({168, 70 + i * 10}, {182, 66 + i * 10}, Black);
     // More bees, out on the town's business.
     for (int i = 0; i < 8; ++i) {
@@ -847,43 +885,72 @@ void vcela(Canvas& c) {
 }
 
 void picture1(Canvas& c) {
-    // You went on without paying: the sting went in, and now your nose is bigger than you.
-    sluknovSquare(c);
-    const Person you{.x = 92, .feet = 230, .height = 186, .skin = kSkin, .shirt = Olive, .trousers = Navy,
-                     .hair = Maroon, .mood = Mood::Sad, .leftHand = {18, 160}, .rightHand = {166, 160}};
+    // You went on without paying. Behind you the end of Šluknov, in front of you your nose.
+    Random random(1);
+    hills(c, 128);
+    grass(c, random, 0, 178, c.width(), c.height() - 178);
+    road(c, 198, 262);
+    // The town you are leaving, its last houses down the road.
+    for (int i = 0; i < 4; ++i) {
+        townHouse(c, 250 + i * 118, 96, 110 + (i % 2) * 14, Paint(i % 2 == 0 ? Yellow : Aqua, White, Mix::Sparse),
+                  i % 2 == 0 ? Maroon : Red);
+    }
+    // The sign at the town's end: its name struck through in red.
+    c.rect(52, 36, 4, 120, Grey);
+    board(c, 4, 6, 100, 30, "ŠLUKNOV", White, Black, 2);
+    c.line({8, 33}, {100, 9}, Red, 2);
+    // You, and the nose growing out of your face.
+    const Person you{.x = 80, .feet = 312, .height = 246, .skin = kSkin, .shirt = Olive, .trousers = Navy,
+                     .hair = Maroon, .mood = Mood::Sad, .leftHand = {34, 204}, .rightHand = {150, 208}};
     person(c, you);
     const Point head = headCentre(you);
-    // The nose: swollen, shining, the sting still in it; only the legs show beneath.
-    c.ellipse(92, head.y + 66, 86, 60, Black);
-    c.ellipse(92, head.y + 66, 84, 58, Paint(Red, White, Mix::Sparse));
-    c.ellipse(92, head.y + 68, 72, 46, Paint(Red, Fuchsia, Mix::Sparse));
-    c.ellipse(56, head.y + 42, 18, 10, Paint(White, Red, Mix::Sparse));
-    c.ellipse(50, head.y + 38, 6, 3, White);
-    c.line({120, head.y + 26}, {126, head.y + 16}, Black, 2);
-    for (const auto& [a, b] : {std::pair{Point{132, head.y + 12}, Point{140, head.y + 4}},
-                               std::pair{Point{134, head.y + 22}, Point{146, head.y + 20}}}) {
-        c.line(a, b, Black);
+    const int r = headRadius(you);
+    const Point bulb{head.x + 14, head.y + r + 36};
+    const Paint swollen(Red, Fuchsia, Mix::Sparse);
+    // Outlines first, then the fill over both, so the bridge runs into the bulb without a seam.
+    c.polygon({{head.x - 9, head.y + 4}, {head.x + 9, head.y + 4}, {bulb.x + 40, bulb.y - 20}, {bulb.x - 44, bulb.y - 20}},
+              Black);
+    c.ellipse(bulb.x, bulb.y, 62, 40, Black);
+    c.polygon({{head.x - 7, head.y + 5}, {head.x + 7, head.y + 5}, {bulb.x + 38, bulb.y - 19}, {bulb.x - 42, bulb.y - 19}},
+              swollen);
+    c.ellipse(bulb.x, bulb.y, 60, 38, swollen);
+    c.ellipse(bulb.x - 24, bulb.y - 16, 14, 8, Paint(White, Red, Mix::Sparse));  // the shine
+    c.ellipse(bulb.x - 28, bulb.y - 18, 5, 3, White);
+    for (int side : {-1, 1}) {  // it is still growing
+        for (int k = 0; k < 3; ++k) {
+            const int x = bulb.x + side * (66 + k * 3);
+            const int y = bulb.y - 14 + k * 14;
+            c.line({x, y}, {x + side * 8, y - 4 + k * 4}, Black, 2);
+        }
     }
-    // Your hands, trying to hold it up.
-    for (const int x : {18, 166}) {
-        c.ellipse(x, 160, 9, 8, Black);
-        c.ellipse(x, 160, 8, 7, kSkin);
+    for (const Point hand : {you.leftHand, you.rightHand}) {
+        c.ellipse(hand.x, hand.y, 9, 8, Black);
+        c.ellipse(hand.x, hand.y, 8, 7, kSkin);
     }
-    // The bee, flying off with the toll it did not get.
-    c.polyline({{96, 40}, {110, 30}, {122, 36}, {134, 26}}, Black);
-    c.ellipse(156, 26, 14, 10, Black);
-    c.ellipse(156, 26, 12, 8, Yellow);
-    c.rect(152, 18, 3, 16, Black);
-    c.rect(160, 18, 3, 16, Black);
-    c.ellipse(144, 24, 7, 7, Black);
-    c.ellipse(142, 22, 2, 2, White);
-    c.ellipse(160, 14, 8, 5, Paint(White, Aqua, Mix::Checker));
-    c.rect(136, 15, 12, 3, Navy);
-    c.text(104, 10, "BZZ", Black, 1);
-    // Further off, the town's end: its name crossed out.
-    board(c, 640, 140, 90, 26, "ŠLUKNOV", White, Black, 1);
-    c.line({642, 164}, {728, 142}, Red, 3);
-    c.rect(683, 166, 4, kGround - 166, Grey);
+    // The sting, left in the nose, and the pain around it.
+    const Point sting{bulb.x + 36, bulb.y - 30};
+    c.polygon({{sting.x - 3, sting.y + 3}, {sting.x + 12, sting.y - 17}, {sting.x + 17, sting.y - 12}}, Black);
+    for (const auto& [a, b] : {std::pair{Point{sting.x - 6, sting.y - 12}, Point{sting.x - 10, sting.y - 20}},
+                               std::pair{Point{sting.x + 10, sting.y + 4}, Point{sting.x + 18, sting.y + 6}},
+                               std::pair{Point{sting.x - 10, sting.y}, Point{sting.x - 18, sting.y - 2}}}) {
+        c.line(a, b, Red, 2);
+    }
+    // "AU!", as loud as it gets.
+    for (const auto& [grow, paint] : {std::pair{110, Paint(Black)}, std::pair{100, Paint(White)}}) {
+        const auto at = [grow](int dx, int dy) { return Point{150 + dx * grow / 100, 58 + dy * grow / 100}; };
+        c.polygon({at(0, -24), at(8, -13), at(23, -17), at(19, -5), at(33, 0), at(19, 5), at(23, 17), at(8, 13),
+                   at(0, 24), at(-8, 13), at(-23, 17), at(-19, 5), at(-33, 0), at(-19, -5), at(-23, -17), at(-8, -13)},
+                  paint);
+    }
+    c.text(150 - Canvas::textWidth("AU!", 2) / 2, 52, "AU!", Red, 2);
+    // The bee, off with its toll unpaid, a dotted line behind it.
+    for (int i = 0; i < 5; ++i) c.rect(sting.x + 18 + i * 4, sting.y - 24 - i * 9, 2, 2, Black);
+    c.ellipse(168, 14, 9, 6, Black);
+    c.ellipse(168, 14, 8, 5, Yellow);
+    c.rect(166, 9, 2, 10, Black);
+    c.rect(171, 9, 2, 10, Black);
+    c.ellipse(160, 13, 4, 4, Black);
+    c.ellipse(170, 6, 6, 4, Paint(White, Aqua, Mix::Checker));
 }
 
 }  // namespace
