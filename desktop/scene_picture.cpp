@@ -63,17 +63,35 @@ ScenePicture ScenePicture::decode(std::span<const std::uint8_t> file) {
     return picture;
 }
 
+QRgb ScenePicture::colourAt(int column, const std::uint8_t* row) const {
+    const std::uint8_t pair = row[column / 2];
+    return colours_[column % 2 == 0 ? pair >> 4 : pair & 0x0F];
+}
+
 QImage ScenePicture::pixels(QRect area) const {
     area &= QRect(QPoint(0, 0), size());
     QImage image(area.size(), QImage::Format_RGB32);
     for (int y = 0; y < area.height(); ++y) {
         const std::uint8_t* row = nibbles_.data() + static_cast<std::size_t>(area.top() + y) * stride_;
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < area.width(); ++x) {
-            const int column = area.left() + x;
-            const std::uint8_t pair = row[column / 2];
-            out[x] = colours_[column % 2 == 0 ? pair >> 4 : pair & 0x0F];
-        }
+        for (int x = 0; x < area.width(); ++x) out[x] = colourAt(area.left() + x, row);
+    }
+    return image;
+}
+
+QImage ScenePicture::pixels(QRect area, double factor) const {
+    const auto source = [factor](int scaled, int extent) {
+        return std::min(extent - 1, static_cast<int>((scaled + 0.5) / factor));
+    };
+    area &= QRect(0, 0, static_cast<int>(width_ * factor), static_cast<int>(height_ * factor));
+    QImage image(area.size(), QImage::Format_RGB32);
+    std::vector<int> columns(static_cast<std::size_t>(area.width()));
+    for (int x = 0; x < area.width(); ++x) columns[static_cast<std::size_t>(x)] = source(area.left() + x, width_);
+    for (int y = 0; y < area.height(); ++y) {
+        const std::uint8_t* row =
+            nibbles_.data() + static_cast<std::size_t>(source(area.top() + y, height_)) * stride_;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < area.width(); ++x) out[x] = colourAt(columns[static_cast<std::size_t>(x)], row);
     }
     return image;
 }
