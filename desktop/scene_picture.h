@@ -22,9 +22,9 @@ public:
     // The pixels of `area` (cut to the picture) in their colours, ready to draw.
     QImage pixels(QRect area) const;
 
-    // The picture enlarged or shrunk `factor` times, the part that falls on `area`: each pixel
-    // of the result takes the colour of the picture pixel under its centre, so the pixel art
-    // keeps hard edges at every factor.
+    // The picture enlarged or shrunk `factor` times, the part that falls on `area`. Enlarged,
+    // each pixel takes the colour of the picture pixel under its centre, so the pixel art keeps
+    // hard edges at every factor, with no blur; shrunk, the mean of the picture pixels it covers.
     QImage pixels(QRect area, double factor) const;
 
 private:
