@@ -16,8 +16,8 @@ int scaled(int pixels, double factor) { return static_cast<int>(std::lround(pixe
 SceneScale SceneScale::fitting(QSize clientArea) {
     const double factor = std::min(static_cast<double>(clientArea.width()) / kScene.width(),
                                    static_cast<double>(clientArea.height()) / kScene.height());
-    const QSize scene(scaled(kScene.width(), factor), scaled(kScene.height(), factor));
-    return {factor, QPoint((clientArea.width() - scene.width()) / 2, (clientArea.height() - scene.height()) / 2)};
+    return {factor, QPointF((clientArea.width() - kScene.width() * factor) / 2,
+                            (clientArea.height() - kScene.height() * factor) / 2)};
 }
 
 QSize SceneScale::smallestClientArea() {
@@ -25,9 +25,9 @@ QSize SceneScale::smallestClientArea() {
             static_cast<int>(std::ceil(kScene.height() * kSmallest))};
 }
 
-int SceneScale::across(int x) const { return offset_.x() + scaled(x, factor_); }
+int SceneScale::across(int x) const { return static_cast<int>(std::lround(offset_.x() + x * factor_)); }
 
-int SceneScale::down(int y) const { return offset_.y() + scaled(y, factor_); }
+int SceneScale::down(int y) const { return static_cast<int>(std::lround(offset_.y() + y * factor_)); }
 
 QRect SceneScale::place(const ControlRow& row) const {
     Twips t = row.rect;

@@ -1,7 +1,7 @@
 // The scene's fixed 801×577 pixels fitted into a window of any size: one factor, centred.
 #pragma once
 
-#include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 
@@ -26,7 +26,8 @@ public:
     static QSize smallestClientArea();
 
     double factor() const { return factor_; }
-    QPoint offset() const { return offset_; }
+    // Where the scene's top-left corner lies in the window.
+    QPointF offset() const { return offset_; }
 
     // A row's rectangle in its container's pixels.
     QRect place(const layout::ControlRow& row) const;
@@ -40,14 +41,14 @@ public:
     bool operator==(const SceneScale&) const = default;
 
 private:
-    SceneScale(double factor, QPoint offset) : factor_(factor), offset_(offset) {}
+    SceneScale(double factor, QPointF offset) : factor_(factor), offset_(offset) {}
 
     // A scene pixel's edge in window pixels, across and down.
     int across(int x) const;
     int down(int y) const;
 
     double factor_ = 1.0;
-    QPoint offset_;
+    QPointF offset_;
 };
 
 }  // namespace tolm::desktop
