@@ -34,6 +34,7 @@ bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
     if (!painting_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->isWindow()) {
         painting_ = true;
+        painted_ = static_cast<QWidget*>(watched)->size();
         // The window is painted first and its children after it, within the one event that
         // also hands the frame to the platform; a queued call runs once that event is over.
         QMetaObject::invokeMethod(this, &FirstPaintWatch::report, Qt::QueuedConnection);
@@ -43,8 +44,8 @@ bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
 
 void FirstPaintWatch::report() const {
     const auto painted = Clock::now();
-    std::printf("main=%lld painted=%lld peak_kib=%ld\n", sinceEpoch(mainEntered_), sinceEpoch(painted),
-                peakResidentKib());
+    std::printf("main=%lld painted=%lld peak_kib=%ld size=%dx%d\n", sinceEpoch(mainEntered_), sinceEpoch(painted),
+                peakResidentKib(), painted_.width(), painted_.height());
     std::fflush(stdout);
     // The measurement is over; tearing the window down would only slow the series of runs.
     std::_Exit(EXIT_SUCCESS);
