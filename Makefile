@@ -61,7 +61,7 @@ scene-shots: build
 # several screens, at twice the density, full screen, and the scene at chosen scales.
 .PHONY: scale-shots
 scale-shots: build
-	tools/shot/scale_shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scales tools/shot/scales.txt
+	tools/shot/shots.sh --window-manager $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scales tools/shot/scales.txt
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
