@@ -114,7 +114,7 @@ QWidget* GameWindow::build(const ControlRow& row) {
 void GameWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const SceneScale fitted = SceneScale::fitting(event->size());
-    if (!(fitted == scale_)) applyScale(fitted);
+    if (fitted != scale_) applyScale(fitted);
 }
 
 // Everything the scene is drawn with follows the factor; the controls keep their state.
