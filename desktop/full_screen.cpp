@@ -33,9 +33,12 @@ void installFullScreenKeys(QWidget& window) {
     // The full-screen flag is toggled beside the others, so leaving it returns the window to
     // maximized or restored, as it was before.
     auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), &window);
+    // A held key switches once, not on and off at the keyboard's repeat rate.
+    f11->setAutoRepeat(false);
     QObject::connect(f11, &QShortcut::activated, &window,
                      [&window] { window.setWindowState(window.windowState() ^ Qt::WindowFullScreen); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    escape->setAutoRepeat(false);
     escape->setEnabled(false);
     QObject::connect(escape, &QShortcut::activated, &window,
                      [&window] { window.setWindowState(window.windowState() & ~Qt::WindowFullScreen); });

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QTest>
 #include <cmath>
 
 #include "content/picture.h"
@@ -198,6 +199,14 @@ TEST_F(Scaled, F11SwitchesFullScreenOnAndOffAndEscapeLeavesIt) {
     game.key(Qt::Key_Escape);
     EXPECT_FALSE(game.window().isFullScreen());
     EXPECT_TRUE(game.window().isMaximized());
+    // Held down, F11 switches once.
+    QWidget* focus = game.window().focusWidget();
+    QTest::simulateEvent(focus, true, Qt::Key_F11, {}, {}, false);
+    for (int repeat = 0; repeat < 5; ++repeat) QTest::simulateEvent(focus, true, Qt::Key_F11, {}, {}, true);
+    QTest::simulateEvent(focus, false, Qt::Key_F11, {}, {}, false);
+    QApplication::processEvents();
+    EXPECT_TRUE(game.window().isFullScreen());
+    game.key(Qt::Key_F11);
     // Outside full screen Escape is no key of the window's: the focus and the story stay.
     game.key(Qt::Key_Escape);
     EXPECT_EQ(game.focused(), Vyjit);
