@@ -33,10 +33,12 @@ REACTION_GOAL_MS = 16.0  # one frame at 60 Hz
 
 
 def start_xvfb(screen):
-    """A private X server; it writes the display number it took to the pipe."""
+    """A private X server; it writes the display number it took to the pipe. It must not reset
+    when the last client leaves, as it does by default: the next probe could arrive mid-reset
+    and find no display."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen}x24", "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:

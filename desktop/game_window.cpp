@@ -113,7 +113,10 @@ QWidget* GameWindow::build(const ControlRow& row) {
 
 void GameWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const SceneScale fitted = SceneScale::fitting(event->size());
+    // The size the window has now, not the event's: under a window manager an event that was
+    // pending since the window was shown can arrive after the maximized size is already set,
+    // and no later event would bring that size.
+    const SceneScale fitted = SceneScale::fitting(size());
     if (fitted != scale_) applyScale(fitted);
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QResizeEvent>
 #include <QTest>
 #include <cmath>
 
@@ -76,6 +77,16 @@ TEST_F(Scaled, EveryControlStandsAtItsTablePlaceTimesTheFactorCentred) {
             }
         }
     }
+}
+
+// Under a window manager a resize event pending since the window was shown can arrive after the
+// window already has its maximized size, and then no event brings that size.
+TEST_F(Scaled, AStaleResizeEventLeavesTheSceneFittedToTheWindowsSize) {
+    resizeTo(QSize(1920, 1061));
+    QResizeEvent stale(kScene, kScene);
+    QApplication::sendEvent(&game.window(), &stale);
+    EXPECT_EQ(game.window().scale(), SceneScale::fitting(QSize(1920, 1061)));
+    EXPECT_GT(w(Konec)->width(), 200);
 }
 
 TEST_F(Scaled, TheWindowShrinksNoFurtherThanHalfTheScene) {
