@@ -46,7 +46,7 @@ public:
 
 struct Sample {
     double ms;
-    std::string handler;
+    std::string what;  // the handler, or the size resized to
 };
 
 // Chooses as a player would, and times only the activation itself: a click where the mouse
@@ -139,7 +139,7 @@ int main(int argc, char* argv[]) {
                 "resize_samples=%zu resize_min=%.3f resize_median=%.3f resize_p90=%.3f resize_max=%.3f "
                 "resize_slowest=%s\n",
                 all.size(), percentile(first, 0.5), first.back().ms, all.front().ms, percentile(all, 0.5),
-                percentile(all, 0.9), all.back().ms, all.back().handler.c_str(), resizes.size(), resizes.front().ms,
-                percentile(resizes, 0.5), percentile(resizes, 0.9), resizes.back().ms, resizes.back().handler.c_str());
+                percentile(all, 0.9), all.back().ms, all.back().what.c_str(), resizes.size(), resizes.front().ms,
+                percentile(resizes, 0.5), percentile(resizes, 0.9), resizes.back().ms, resizes.back().what.c_str());
     return EXIT_SUCCESS;
 }
