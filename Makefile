@@ -57,6 +57,12 @@ endings: build
 scene-shots: build
 	tools/shot/shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scenes tools/shot/scenes.txt
 
+# The window on today's screens under a real window manager (openbox on Xvfb): maximized on
+# several screens, at twice the density, full screen, and the scene at chosen scales.
+.PHONY: scale-shots
+scale-shots: build
+	tools/shot/shots.sh --window-manager $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scales tools/shot/scales.txt
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
 

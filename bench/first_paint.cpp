@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
+#include <sys/resource.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -24,6 +25,15 @@ long peakResidentKib() {
     return -1;
 }
 
+// The processor time the process has used so far, user and system, in microseconds: unlike the
+// time on the clock, it hardly moves when other programs load the machine.
+long long cpuMicroseconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto us = [](const timeval& t) { return static_cast<long long>(t.tv_sec) * 1'000'000 + t.tv_usec; };
+    return us(usage.ru_utime) + us(usage.ru_stime);
+}
+
 }  // namespace
 
 FirstPaintWatch::FirstPaintWatch(Clock::time_point mainEntered) : mainEntered_(mainEntered) {
@@ -34,6 +44,7 @@ bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
     if (!painting_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->isWindow()) {
         painting_ = true;
+        painted_ = static_cast<QWidget*>(watched)->size();
         // The window is painted first and its children after it, within the one event that
         // also hands the frame to the platform; a queued call runs once that event is over.
         QMetaObject::invokeMethod(this, &FirstPaintWatch::report, Qt::QueuedConnection);
@@ -43,8 +54,8 @@ bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
 
 void FirstPaintWatch::report() const {
     const auto painted = Clock::now();
-    std::printf("main=%lld painted=%lld peak_kib=%ld\n", sinceEpoch(mainEntered_), sinceEpoch(painted),
-                peakResidentKib());
+    std::printf("main=%lld painted=%lld cpu_us=%lld peak_kib=%ld size=%dx%d\n", sinceEpoch(mainEntered_),
+                sinceEpoch(painted), cpuMicroseconds(), peakResidentKib(), painted_.width(), painted_.height());
     std::fflush(stdout);
     // The measurement is over; tearing the window down would only slow the series of runs.
     std::_Exit(EXIT_SUCCESS);

@@ -1,5 +1,6 @@
 // Reaction on the offscreen platform: from a button's activation to the end of the repaint that
-// shows what its handler did, for every choice of every playthrough.
+// shows what its handler did, for every choice of every playthrough; and from a change of the
+// window's size to the end of the repaint of the scene scaled to it, as a player drags its corner.
 #include <QApplication>
 #include <algorithm>
 #include <chrono>
@@ -21,6 +22,11 @@ using tolm::Control;
 // Every playthrough is played this many times, each time in a new window.
 constexpr int kRounds = 5;
 
+// A drag from the scene's own size to a maximized 1920×1080 screen and back, this many times,
+// in steps of this many pixels across (and as many down, in the scene's proportion).
+constexpr int kDrags = 5;
+constexpr int kDragSteps = 56;
+
 // Notes when the window last finished an update request: the repaint of everything marked
 // dirty since the one before, handed to the platform.
 class TimedApplication : public QApplication {
@@ -40,7 +46,7 @@ public:
 
 struct Sample {
     double ms;
-    std::string handler;
+    std::string what;  // the handler, or the size resized to
 };
 
 // Chooses as a player would, and times only the activation itself: a click where the mouse
@@ -62,6 +68,34 @@ Sample choose(TimedApplication& app, tolm::testing::WidgetDriver& game, Control 
     return {reaction.count(), std::string(tolm::controlName(c)) + "_Click"};
 }
 
+// The scene resized step by step, with a picture, cards, tallies and the purse on show.
+std::vector<Sample> drag(TimedApplication& app) {
+    tolm::testing::WidgetDriver game;
+    using enum Control;
+    game.play({Vyjit, Jit, Pokracovat, Choice3, Dal, Visit2, Buy1});
+    game.moveOnto(Card1);
+    game.window().showNormal();
+    QApplication::processEvents();
+    const QSize small(801, 577);
+    const QSize large(1920, 1061);
+    std::vector<Sample> samples;
+    for (int round = 0; round < kDrags; ++round) {
+        for (int step = 1; step <= 2 * kDragSteps; ++step) {
+            const int along = step <= kDragSteps ? step : 2 * kDragSteps - step;
+            const QSize size = small + (large - small) * along / kDragSteps;
+            const auto resized = Clock::now();
+            game.window().resize(size);
+            // The new size arrives as an event, and the repaint it asks for as another.
+            QApplication::processEvents();
+            QApplication::processEvents();
+            if (app.lastRepaintEnd < resized) throw std::runtime_error("a resize was never repainted");
+            const std::chrono::duration<double, std::milli> took = app.lastRepaintEnd - resized;
+            samples.push_back({took.count(), std::to_string(size.width()) + "x" + std::to_string(size.height())});
+        }
+    }
+    return samples;
+}
+
 double percentile(const std::vector<Sample>& sorted, double p) {
     return sorted[static_cast<std::size_t>(p * static_cast<double>(sorted.size() - 1) + 0.5)].ms;
 }
@@ -71,13 +105,15 @@ void sortByTime(std::vector<Sample>& samples) { std::ranges::sort(samples, {}, &
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen of the scene's own size: the window opens maximized showing the scene unscaled.
+    qputenv("QT_QPA_PLATFORM", TOLM_OFFSCREEN);
     TimedApplication app(argc, argv);
     tolm::desktop::installGameStyle();
 
     // The first round meets every text and picture for the first time, as a player does.
     std::vector<Sample> first;
     std::vector<Sample> all;
+    std::vector<Sample> resizes;
     try {
         for (int round = 0; round < kRounds; ++round) {
             for (const auto& playthrough : tolm::testing::playthroughs()) {
@@ -90,6 +126,7 @@ int main(int argc, char* argv[]) {
                 if (!game.reporter().errors.empty()) throw std::runtime_error("a playthrough met a runtime error");
             }
         }
+        resizes = drag(app);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tolm_reaction: %s\n", e.what());
         return EXIT_FAILURE;
@@ -97,8 +134,12 @@ int main(int argc, char* argv[]) {
 
     sortByTime(first);
     sortByTime(all);
-    std::printf("samples=%zu first_median=%.3f first_max=%.3f min=%.3f median=%.3f p90=%.3f max=%.3f slowest=%s\n",
+    sortByTime(resizes);
+    std::printf("samples=%zu first_median=%.3f first_max=%.3f min=%.3f median=%.3f p90=%.3f max=%.3f slowest=%s "
+                "resize_samples=%zu resize_min=%.3f resize_median=%.3f resize_p90=%.3f resize_max=%.3f "
+                "resize_slowest=%s\n",
                 all.size(), percentile(first, 0.5), first.back().ms, all.front().ms, percentile(all, 0.5),
-                percentile(all, 0.9), all.back().ms, all.back().handler.c_str());
+                percentile(all, 0.9), all.back().ms, all.back().what.c_str(), resizes.size(), resizes.front().ms,
+                percentile(resizes, 0.5), percentile(resizes, 0.9), resizes.back().ms, resizes.back().what.c_str());
     return EXIT_SUCCESS;
 }

@@ -33,7 +33,7 @@ QString substituteFamily(Family family) {
     return {};
 }
 
-QFont qtFont(const Font& font) {
+QFont qtFont(const Font& font, const SceneScale& scale) {
     QFont f;
     // A family that is not installed would cost a search of every installed font for its nearest
     // ones before Qt goes on to the substitute; asking the font database for it is a lookup.
@@ -41,7 +41,7 @@ QFont qtFont(const Font& font) {
     f.setFamilies(QFontDatabase::styles(named).isEmpty() ? QStringList{substituteFamily(font.family)}
                                                          : QStringList{named, substituteFamily(font.family)});
     // Centipoints to pixels: every size in the layout lands on a whole pixel.
-    f.setPixelSize(font.centipoints * kDotsPerInch / (kPointsPerInch * 100));
+    f.setPixelSize(scale.fontPixels(font.centipoints * kDotsPerInch / (kPointsPerInch * 100)));
     f.setWeight(static_cast<QFont::Weight>(font.weight));
     // Every letter the window shows is in its font, so no glyph is ever looked for elsewhere, and
     // Qt need not rank the installed fonts as stand-ins when it loads one.

@@ -3,12 +3,14 @@
 
 #include <QFont>
 
+#include "desktop/scene_scale.h"
 #include "layout/layout.h"
 
 namespace tolm::desktop {
 
-// Sizes are points at 96 dpi, so the pixel size is fixed whatever the screen reports.
-QFont qtFont(const layout::Font& font);
+// Sizes are points at 96 dpi, so the pixel size is fixed whatever the screen reports, and then
+// scaled with the scene: text is laid out afresh at its new size, never stretched.
+QFont qtFont(const layout::Font& font, const SceneScale& scale = {});
 
 // The installed family that stands in for a layout family.
 QString substituteFamily(layout::Family family);

@@ -10,6 +10,8 @@
 #include <QStyleOption>
 #include <algorithm>
 
+#include "desktop/outline_shape.h"
+
 namespace tolm::desktop {
 namespace {
 
@@ -27,16 +29,14 @@ public:
         }
         // Under the caption, where Fusion puts it, so the caption stays outside the outline.
         const auto* box = qobject_cast<const QGroupBox*>(widget);
+        const int width = outlineWidth(widget);
         const int captionHeight =
             box && !box->title().isEmpty()
                 ? std::max(option->fontMetrics.height(), pixelMetric(PM_ExclusiveIndicatorHeight, option, widget)) +
-                      kCaptionGap
+                      kCaptionGap * width
                 : 0;
-        painter->save();
-        painter->setPen(option->palette.color(QPalette::Mid));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, captionHeight, -1, -1));
-        painter->restore();
+        paintOutline(*painter, option->rect.adjusted(0, captionHeight, 0, 0), width,
+                     option->palette.color(QPalette::Mid));
     }
 };
 

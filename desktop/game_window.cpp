@@ -2,10 +2,12 @@
 #include "desktop/game_window.h"
 
 #include <QGroupBox>
+#include <QResizeEvent>
 #include <algorithm>
 
 #include "desktop/choice_button.h"
 #include "desktop/fonts.h"
+#include "desktop/full_screen.h"
 #include "desktop/outline_shape.h"
 #include "desktop/picture_box.h"
 #include "desktop/program_icon.h"
@@ -21,10 +23,6 @@ QString qText(content::Text key) { return QString::fromUtf8(content::text(key));
 QString captionOf(const ControlRow& row) {
     if (const auto* key = std::get_if<content::Text>(&row.caption)) return qText(*key);
     return {};
-}
-
-QRect pixels(const Twips& t) {
-    return {toPixels(t.left), toPixels(t.top), toPixels(t.width), toPixels(t.height)};
 }
 
 // Labels and buttons default to the button face; the frame and window to the workspace grey.
@@ -49,7 +47,9 @@ GameWindow::GameWindow(QWidget* parent) : QWidget(parent) {
     setWindowIcon(programIcon());
     setFont(qtFont(kWindowFont));
     paintBackground(this, colour(SystemColour::AppWorkspace, palette()));
-    resize(toPixels(kRestoredClientArea.width), toPixels(kRestoredClientArea.height));
+    resize(SceneScale::kScene);
+    setMinimumSize(SceneScale::smallestClientArea());
+    installFullScreenKeys(*this);
 
     for (const ControlRow& row : kLayout) widgets_[indexOf(row.control)] = build(row);
 
@@ -99,7 +99,7 @@ QWidget* GameWindow::build(const ControlRow& row) {
             break;
     }
     w->setObjectName(QString::fromUtf8(controlName(row.control)));
-    w->setGeometry(pixels(row.rect));
+    w->setGeometry(scale_.place(row));
     if (row.font) w->setFont(qtFont(*row.font));
     if (row.tooltip) {
         // What the pointer's hint says, a screen reader says too.
@@ -110,6 +110,28 @@ QWidget* GameWindow::build(const ControlRow& row) {
     w->setAttribute(Qt::WA_NoMousePropagation);
     w->setVisible(row.visibleAtStart);
     return w;
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The size the window has now, not the event's: under a window manager an event that was
+    // pending since the window was shown can arrive after the maximized size is already set,
+    // and no later event would bring that size.
+    const SceneScale fitted = SceneScale::fitting(size());
+    if (fitted != scale_) applyScale(fitted);
+}
+
+// Everything the scene is drawn with follows the factor; the controls keep their state.
+void GameWindow::applyScale(const SceneScale& scale) {
+    scale_ = scale;
+    setFont(qtFont(kWindowFont, scale));
+    for (const ControlRow& row : kLayout) {
+        QWidget* w = widget(row.control);
+        w->setGeometry(scale.place(row));
+        if (row.font) w->setFont(qtFont(*row.font, scale));
+        if (auto* box = qobject_cast<PictureBox*>(w)) box->setScale(scale.factor());
+        if (row.kind == Kind::Frame || row.kind == Kind::Shape) setOutlineWidth(w, scale.lineWidth());
+    }
 }
 
 void GameWindow::focusNextVisible(QWidget* from) {

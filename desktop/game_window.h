@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 
+#include "desktop/scene_scale.h"
 #include "layout/layout.h"
 
 namespace tolm::desktop {
@@ -22,11 +23,19 @@ public:
     // around; with no `from`, to the first visible button of all.
     void focusNextVisible(QWidget* from = nullptr);
 
+    // How the scene is fitted into the window now.
+    const SceneScale& scale() const { return scale_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QWidget* build(const layout::ControlRow& row);
+    void applyScale(const SceneScale& scale);
 
     std::array<QWidget*, kControlCount> widgets_{};
     std::vector<QWidget*> tabChain_;
+    SceneScale scale_;
 };
 
 }  // namespace tolm::desktop

@@ -1,4 +1,4 @@
-// A box that shows its scene picture unscaled from the top-left corner, cut at its edges.
+// A box that shows its scene picture from the top-left corner, cut at its edges, at the scene's scale.
 #pragma once
 
 #include <QWidget>
@@ -12,11 +12,15 @@ class PictureBox : public QWidget {
 public:
     PictureBox(ScenePicture picture, QWidget* parent);
 
+    // Picture pixels to the box's pixels; 1 shows the picture as drawn.
+    void setScale(double factor);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     ScenePicture picture_;
+    double scale_ = 1.0;
 };
 
 }  // namespace tolm::desktop

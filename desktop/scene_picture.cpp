@@ -4,6 +4,7 @@
 #include "desktop/scene_picture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace tolm::desktop {
@@ -63,16 +64,59 @@ ScenePicture ScenePicture::decode(std::span<const std::uint8_t> file) {
     return picture;
 }
 
+QRgb ScenePicture::colourAt(int column, const std::uint8_t* row) const {
+    const std::uint8_t pair = row[column / 2];
+    return colours_[column % 2 == 0 ? pair >> 4 : pair & 0x0F];
+}
+
 QImage ScenePicture::pixels(QRect area) const {
     area &= QRect(QPoint(0, 0), size());
     QImage image(area.size(), QImage::Format_RGB32);
     for (int y = 0; y < area.height(); ++y) {
         const std::uint8_t* row = nibbles_.data() + static_cast<std::size_t>(area.top() + y) * stride_;
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < area.width(); ++x) out[x] = colourAt(area.left() + x, row);
+    }
+    return image;
+}
+
+QImage ScenePicture::pixels(QRect area, double factor) const {
+    area &= QRect(0, 0, static_cast<int>(width_ * factor), static_cast<int>(height_ * factor));
+    QImage image(area.size(), QImage::Format_RGB32);
+    // Shrunk, a pixel covers several picture pixels and takes their mean from a grid of samples
+    // across it: a dithered shade stays that shade instead of falling to one of its two colours.
+    const int grid = factor < 1.0 ? static_cast<int>(std::ceil(1.0 / factor)) : 1;
+    const auto sources = [&](int first, int count, int extent) {
+        std::vector<int> at(static_cast<std::size_t>(count * grid));
+        for (int i = 0; i < count; ++i)
+            for (int g = 0; g < grid; ++g)
+                at[static_cast<std::size_t>(i * grid + g)] =
+                    std::min(extent - 1, static_cast<int>((first + i + (g + 0.5) / grid) / factor));
+        return at;
+    };
+    const std::vector<int> columns = sources(area.left(), area.width(), width_);
+    const std::vector<int> rows = sources(area.top(), area.height(), height_);
+    const auto rowAt = [&](int y) { return nibbles_.data() + static_cast<std::size_t>(y) * stride_; };
+    for (int y = 0; y < area.height(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        if (grid == 1) {
+            const std::uint8_t* row = rowAt(rows[static_cast<std::size_t>(y)]);
+            for (int x = 0; x < area.width(); ++x) out[x] = colourAt(columns[static_cast<std::size_t>(x)], row);
+            continue;
+        }
         for (int x = 0; x < area.width(); ++x) {
-            const int column = area.left() + x;
-            const std::uint8_t pair = row[column / 2];
-            out[x] = colours_[column % 2 == 0 ? pair >> 4 : pair & 0x0F];
+            int red = 0, green = 0, blue = 0;
+            for (int gy = 0; gy < grid; ++gy) {
+                const std::uint8_t* row = rowAt(rows[static_cast<std::size_t>(y * grid + gy)]);
+                for (int gx = 0; gx < grid; ++gx) {
+                    const QRgb c = colourAt(columns[static_cast<std::size_t>(x * grid + gx)], row);
+                    red += qRed(c);
+                    green += qGreen(c);
+                    blue += qBlue(c);
+                }
+            }
+            const int n = grid * grid;
+            out[x] = qRgb((red + n / 2) / n, (green + n / 2) / n, (blue + n / 2) / n);
         }
     }
     return image;

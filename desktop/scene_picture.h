@@ -22,7 +22,14 @@ public:
     // The pixels of `area` (cut to the picture) in their colours, ready to draw.
     QImage pixels(QRect area) const;
 
+    // The picture enlarged or shrunk `factor` times, the part that falls on `area`. Enlarged,
+    // each pixel takes the colour of the picture pixel under its centre, so the pixel art keeps
+    // hard edges at every factor, with no blur; shrunk, the mean of the picture pixels it covers.
+    QImage pixels(QRect area, double factor) const;
+
 private:
+    QRgb colourAt(int column, const std::uint8_t* row) const;
+
     int width_ = 0;
     int height_ = 0;
     std::size_t stride_ = 0;

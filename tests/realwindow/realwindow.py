@@ -8,6 +8,7 @@ A test script calls run(test) with the command line that CTest gives it:
 import argparse
 import ctypes
 import json
+import math
 import os
 import shutil
 import signal
@@ -27,6 +28,8 @@ PROGRAMS = {
     "import": "imagemagick",
     "convert": "imagemagick",
     "dbus-run-session": "dbus",
+    "xwininfo": "x11-utils",
+    "xprop": "x11-utils",
 }
 AT_SPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
@@ -125,23 +128,40 @@ class Facts:
 
 
 class Screen:
-    """An X server of its own, on a display number it picks itself."""
+    """An X server of its own, on a display number it picks itself; with a window manager
+    (openbox) on it when asked, which maximizes windows and puts them in full screen."""
 
-    def __init__(self):
+    def __init__(self, size=(1024, 768), window_manager=False):
         read, write = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{size[0]}x{size[1]}x24", "-nolisten", "tcp"],
             pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=dies_with_us)
         os.close(write)
         with os.fdopen(read) as reply:
             number = reply.readline().strip()
         expect(number, "Xvfb did not start")
         self.display = f":{number}"
-        self.size = (1024, 768)
+        self.size = size
+        self.window_manager = None
+        if window_manager:
+            self.window_manager = subprocess.Popen(["openbox", "--config-file", "/dev/null"],
+                                                   env=dict(os.environ, DISPLAY=self.display),
+                                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                                   preexec_fn=dies_with_us)
+            wait_until(lambda: "window id" in self.root_property("_NET_SUPPORTING_WM_CHECK"),
+                       "the window manager to start")
+            # It names itself a moment before it manages the windows that appear.
+            time.sleep(0.5)
+
+    def root_property(self, name):
+        return subprocess.run(["xprop", "-root", name], capture_output=True, text=True,
+                              env=dict(os.environ, DISPLAY=self.display)).stdout
 
     def close(self):
-        self.process.terminate()
-        self.process.wait()
+        for process in (self.window_manager, self.process):
+            if process:
+                process.terminate()
+                process.wait()
 
     def shot(self):
         """The whole screen, three bytes a pixel."""
@@ -154,6 +174,31 @@ class Screen:
         x, y, w, h = rect
         row = self.size[0] * 3
         return b"".join(shot[(y + j) * row + x * 3:(y + j) * row + (x + w) * 3] for j in range(h))
+
+
+def nearest(value):
+    return math.floor(value + 0.5)
+
+
+class Scene:
+    """Where the game draws its scene in a client area: the layout's pixels times one factor,
+    centred. Maps the layout's places to the screen's."""
+
+    def __init__(self, facts, client):
+        self.x, self.y, width, height = client
+        scene_width, scene_height = facts.client
+        self.factor = min(width / scene_width, height / scene_height)
+        self.offset = ((width - scene_width * self.factor) / 2, (height - scene_height * self.factor) / 2)
+
+    def point(self, x, y):
+        return (self.x + nearest(self.offset[0] + x * self.factor),
+                self.y + nearest(self.offset[1] + y * self.factor))
+
+    def rect(self, rect):
+        x, y, w, h = rect
+        left, top = self.point(x, y)
+        right, bottom = self.point(x + w, y + h)
+        return [left, top, right - left, bottom - top]
 
 
 class Game:
@@ -174,6 +219,7 @@ class Game:
                               "the game to appear on the accessibility bus")
         self.window = wait_until(lambda: next((w for w in self.app if w.name == facts.title), None),
                                  "the window in the accessibility tree")
+        self.scene = Scene(facts, self.client_area())
 
     def close(self):
         if self.process.poll() is None:
@@ -194,9 +240,22 @@ class Game:
                                                                   self.window_id).split())
         return int(fields["X"]), int(fields["Y"]), int(fields["WIDTH"]), int(fields["HEIGHT"])
 
-    # The player's hands. The window lies at 0,0, so its coordinates are the screen's.
+    def client_area(self):
+        """The window's inside on the screen: x, y, width, height."""
+        info = subprocess.run(["xwininfo", "-id", self.window_id], check=True, capture_output=True, text=True,
+                              env=dict(os.environ, DISPLAY=self.screen.display)).stdout
+        fields = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+        return tuple(int(fields[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def rescaled(self, size):
+        """Waits for the window manager to give the window that client size, then maps the
+        scene anew."""
+        wait_until(lambda: self.client_area()[2:] == size, f"a client area of {size[0]}×{size[1]}")
+        self.scene = Scene(self.facts, self.client_area())
+
+    # The player's hands, aimed at the places where the scene is drawn.
     def click(self, name):
-        self.point_at(*self.facts.centre(name))
+        self.point_at(*self.scene.point(*self.facts.centre(name)))
         self.xdotool("click", "1")
 
     def point_at(self, x, y):
@@ -235,11 +294,13 @@ class Game:
         import pyatspi
         control = self.facts.controls[name]
         matches = []
+        place = self.scene.rect(control["rect"])
         for a in self.showing():
             extents = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
             if a.getRoleName() != ROLES[control["kind"]]:
                 continue
-            if [extents.x, extents.y, extents.width, extents.height] != control["rect"]:
+            if any(abs(got - want) > 1 for got, want in
+                   zip([extents.x, extents.y, extents.width, extents.height], place)):
                 continue
             if control["kind"] == "button" and a.name != control["caption"]:
                 continue
@@ -266,18 +327,21 @@ class Game:
             raise Failure("the game did not end") from None
 
 
-def run(test, before_game=None):
-    """Runs test(game, options) on a fresh screen, before_game() first if given (to listen to
-    AT-SPI before the game says anything); prints what went wrong and ends the script."""
+def run(test, before_game=None, screen_size=(1024, 768), window_manager=False):
+    """Runs test(game, options) on a fresh screen of that size, under a window manager if asked,
+    before_game() first if given (to listen to AT-SPI before the game says anything); prints
+    what went wrong and ends the script."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
     parser.add_argument("--facts", required=True)
     parser.add_argument("--art", required=True)
     options = parser.parse_args()
     check_tools()
+    if window_manager and not shutil.which("openbox"):
+        skip("openbox is missing (Debian package openbox; `make deps` installs it)")
     in_own_bus()
     facts = Facts(options.facts)
-    screen = Screen()
+    screen = Screen(screen_size, window_manager)
     game = None
     try:
         if before_game:

@@ -6,7 +6,7 @@
 #include "desktop/game_style.h"
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", TOLM_OFFSCREEN);
     QApplication app(argc, argv);
     tolm::desktop::installGameStyle();
     ::testing::InitGoogleTest(&argc, argv);
