@@ -40,7 +40,7 @@ QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter)
 void QtForm::start() {
     engine::raise(*this, engine::kFormLoad);
     window_.showMaximized();
-    window_.focusNextVisible();
+    window_.focusNextChoice();
 }
 
 Status QtForm::setVisible(Control c, Truth value) {
@@ -96,7 +96,7 @@ void QtForm::deliver(engine::Trigger trigger) {
     QWidget* focused = window_.focusWidget();
     engine::raise(*this, trigger);
     // A choice often hides its own button; the focus then goes on to the next choice shown.
-    if (!ended() && focused && focused->isHidden()) window_.focusNextVisible(focused);
+    if (!ended() && focused && focused->isHidden()) window_.focusNextChoice(focused);
 }
 
 void MessageBoxReporter::report(const RuntimeError& error) {
