@@ -19,7 +19,11 @@ QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter)
     for (const layout::ControlRow& row : layout::kLayout) {
         QWidget* w = window_.widget(row.control);
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            connect(button, &QAbstractButton::clicked, this, [this, c = row.control] { deliver(engine::click(c)); });
+            connect(button, &QAbstractButton::clicked, this, [this, c = row.control] {
+                deliver(engine::click(c));
+                keys_.choiceRan();
+            });
+            button->installEventFilter(&keys_);
         }
         // Pointer moves are watched only where the story has something to say about them.
         if (const engine::Handler* hover = engine::handlerFor(engine::mouseMove(row.control))) {
@@ -31,6 +35,7 @@ QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter)
                     w->setAccessibleDescription(QString::fromUtf8(content::text(step.text)));
         }
     }
+    window_.installEventFilter(&keys_);
     if (engine::handlerFor(engine::kFormMouseMove)) {
         window_.setMouseTracking(true);
         window_.installEventFilter(this);

@@ -209,6 +209,20 @@ class Game:
         # Without a window manager nobody gives the window the keyboard: the player does.
         self.xdotool("windowfocus", "--sync", self.window_id, "key", "--delay", "20", *keys)
 
+    def focus_on(self, name, key="Tab"):
+        """Presses key (Tab or shift+Tab) until the focus is on the named button."""
+        target = self.find(name)
+        expect(target is not None, f"{name} is not shown")
+        # A window shows its focused button only once it has the keyboard.
+        self.xdotool("windowfocus", "--sync", self.window_id)
+        for _ in range(len(self.showing()) + 1):
+            now = wait_until(self.focused, "a focused button")
+            if now == target:
+                return
+            self.keys(key)
+            wait_until(lambda: self.focused() not in (None, now), f"the focus to move on from {now.name!r}")
+        raise Failure(f"{key} never brought the focus to {name}")
+
     def settle(self):
         """Returns once the game has handled every pointer move sent so far: X delivers input in
         order, so when a Tab sent after them has moved the focus, they are done too."""
