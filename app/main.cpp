@@ -1,9 +1,8 @@
 // Tolm: builds the window, runs start-up and plays until the player ends the game.
-#include <QApplication>
-
+#include "desktop/graphical_session.h"
 #include "desktop/qt_program.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const auto app = tolm::desktop::startApplication(argc, argv);
     return tolm::desktop::runProgram();
 }

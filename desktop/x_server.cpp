@@ -15,8 +15,9 @@
 namespace tolm::desktop {
 
 void askForDetectableKeyRepeat() {
+    // The offscreen platform answers as X too, with no connection behind it.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return;
+    if (!x11 || QGuiApplication::platformName() != QLatin1String("xcb") || !x11->connection()) return;
     xcb_connection_t* connection = x11->connection();
     // The toolkit has already taken the keyboard extension into use on this connection.
     constexpr uint32_t kDetectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
