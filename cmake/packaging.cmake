@@ -16,4 +16,5 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # fonts stand in for the layout's font families.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), qt6-qpa-plugins, fonts-urw-base35, fonts-comic-neue, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

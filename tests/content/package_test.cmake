@@ -33,4 +33,9 @@ foreach(package libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins
     message(FATAL_ERROR "the package does not depend on ${package}: ${depends}")
   endif()
 endforeach()
+# Where a desktop runs Wayland, the game runs there natively with Qt's Wayland plugin.
+execute_process(COMMAND dpkg-deb --field ${debs} Recommends OUTPUT_VARIABLE recommends)
+if(NOT recommends MATCHES "(^|[ ,])qt6-wayland([ ,(]|\n|$)")
+  message(FATAL_ERROR "the package does not recommend qt6-wayland: ${recommends}")
+endif()
 file(REMOVE_RECURSE ${STAGE})

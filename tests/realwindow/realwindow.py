@@ -7,6 +7,7 @@ A test script calls run(test) with the command line that CTest gives it:
 """
 import argparse
 import ctypes
+import glob
 import json
 import os
 import shutil
@@ -29,6 +30,7 @@ PROGRAMS = {
     "dbus-run-session": "dbus",
 }
 AT_SPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+WAYLAND_PLUGIN = "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"
 
 # Qt's roles for the kinds of control, as AT-SPI names them.
 ROLES = {"button": "push button", "label": "label", "picture": "filler", "frame": "panel", "shape": "filler"}
@@ -42,7 +44,12 @@ def skip(why):
     sys.exit(SKIP)
 
 
-def check_tools():
+def check_tools(compositor):
+    if compositor is Weston:
+        if not shutil.which("weston"):
+            skip("weston is missing (Debian package weston; `make deps` installs it)")
+        if not glob.glob(WAYLAND_PLUGIN):
+            skip("Qt's Wayland platform plugin is missing (Debian package qt6-wayland; `make deps` installs it)")
     for program, package in PROGRAMS.items():
         if not shutil.which(program):
             skip(f"{program} is missing (Debian package {package}; `make deps` installs it)")
@@ -94,6 +101,14 @@ def pump():
         pass
 
 
+def press(accessible):
+    """Presses a button through its accessibility action, as a screen reader does."""
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    expect("Press" in names, f"{accessible.name!r} offers no Press action, only {names}")
+    action.doAction(names.index("Press"))
+
+
 def wait_until(condition, what):
     deadline = time.monotonic() + PATIENCE
     while True:
@@ -139,6 +154,15 @@ class Screen:
         self.display = f":{number}"
         self.size = (1024, 768)
 
+    def environment(self):
+        return {"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb"}
+
+    def window_of(self, game):
+        """The game's window, found by its title as X lists it."""
+        found = game.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{game.facts.title}$").split()
+        expect(len(found) == 1, f"expected one window titled {game.facts.title}, found {found}")
+        return found[0]
+
     def close(self):
         self.process.terminate()
         self.process.wait()
@@ -156,6 +180,35 @@ class Screen:
         return b"".join(shot[(y + j) * row + x * 3:(y + j) * row + (x + w) * 3] for j in range(h))
 
 
+class Weston:
+    """A Wayland compositor of its own: Debian's weston on its headless backend, its socket in the
+    test's private runtime folder. It places and sizes the window itself, and has no X display:
+    there the game is seen and driven through AT-SPI alone."""
+
+    def __init__(self):
+        self.socket = f"tolm-{os.getpid()}"
+        path = os.path.join(os.environ["XDG_RUNTIME_DIR"], self.socket)
+        self.log = tempfile.TemporaryFile("w+")
+        command = ["weston", "--backend=headless-backend.so", "--no-config", "--idle-time=0",
+                   "--width=1280", "--height=1024", f"--socket={self.socket}"]
+        self.process = subprocess.Popen(command, stdout=self.log, stderr=subprocess.STDOUT, preexec_fn=dies_with_us)
+        wait_until(lambda: os.path.exists(path) or self.process.poll() is not None, "weston's socket")
+        if self.process.poll() is not None:
+            self.log.seek(0)
+            raise Failure(f"weston ended with {self.process.returncode}:\n{self.log.read()}")
+
+    def environment(self):
+        return {"WAYLAND_DISPLAY": self.socket, "QT_QPA_PLATFORM": "wayland", "DISPLAY": ""}
+
+    def window_of(self, game):
+        return None
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait()
+        self.log.close()
+
+
 class Game:
     """The built game on the screen, seen through AT-SPI and driven through X."""
 
@@ -163,12 +216,10 @@ class Game:
         import pyatspi
         self.screen, self.facts = screen, facts
         self.log = tempfile.TemporaryFile("w+")
-        env = dict(os.environ, DISPLAY=screen.display, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **screen.environment())
         self.process = subprocess.Popen([options.game], env=env, stdout=self.log, stderr=subprocess.STDOUT,
                                         preexec_fn=dies_with_us)
-        found = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{facts.title}$").split()
-        expect(len(found) == 1, f"expected one window titled {facts.title}, found {found}")
-        self.window_id = found[0]
+        self.window_id = screen.window_of(self)
         self.app = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
                                             if a is not None and a.get_process_id() == self.process.pid), None),
                               "the game to appear on the accessibility bus")
@@ -261,6 +312,12 @@ class Game:
         expect(len(matches) <= 1, f"{len(matches)} shown controls could be {name}")
         return matches[0] if matches else None
 
+    def button(self, caption):
+        """The shown button with that caption, wherever the window puts it."""
+        found = [a for a in self.showing() if a.getRoleName() == ROLES["button"] and a.name == caption]
+        expect(len(found) <= 1, f"{len(found)} shown buttons read {caption!r}")
+        return found[0] if found else None
+
     def name_of(self, name):
         found = self.find(name)
         return found.name if found else None
@@ -280,18 +337,19 @@ class Game:
             raise Failure("the game did not end") from None
 
 
-def run(test, before_game=None):
-    """Runs test(game, options) on a fresh screen, before_game() first if given (to listen to
-    AT-SPI before the game says anything); prints what went wrong and ends the script."""
+def run(test, before_game=None, compositor=Screen):
+    """Runs test(game, options) on a fresh screen (an X server, or a Weston of its own), before_game()
+    first if given (to listen to AT-SPI before the game says anything); prints what went wrong and
+    ends the script."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
     parser.add_argument("--facts", required=True)
     parser.add_argument("--art", required=True)
     options = parser.parse_args()
-    check_tools()
+    check_tools(compositor)
     in_own_bus()
     facts = Facts(options.facts)
-    screen = Screen()
+    screen = compositor()
     game = None
     try:
         if before_game:
@@ -300,7 +358,10 @@ def run(test, before_game=None):
         test(game, options)
         # Every test ends the game as a player does; a sanitizer build reports leaks only then.
         if game.process.poll() is None:
-            game.click("Konec")
+            if game.window_id:
+                game.click("Konec")
+            else:
+                press(game.button(facts.controls["Konec"]["caption"]))
         status = game.exit_status()
         expect(status == 0, f"the game ended with status {status}")
     except Failure as failure:
