@@ -210,21 +210,30 @@ class Weston:
 
 
 class Game:
-    """The built game on the screen, seen through AT-SPI and driven through X."""
+    """The built game on the screen, seen through AT-SPI and driven through X (on Wayland, through
+    AT-SPI alone)."""
 
     def __init__(self, options, screen, facts):
+        self.options, self.screen, self.facts = options, screen, facts
+        self.start()
+
+    def start(self):
         import pyatspi
-        self.screen, self.facts = screen, facts
         self.log = tempfile.TemporaryFile("w+")
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **screen.environment())
-        self.process = subprocess.Popen([options.game], env=env, stdout=self.log, stderr=subprocess.STDOUT,
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **self.screen.environment())
+        self.process = subprocess.Popen([self.options.game], env=env, stdout=self.log, stderr=subprocess.STDOUT,
                                         preexec_fn=dies_with_us)
-        self.window_id = screen.window_of(self)
+        self.window_id = self.screen.window_of(self)
         self.app = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
                                             if a is not None and a.get_process_id() == self.process.pid), None),
                               "the game to appear on the accessibility bus")
-        self.window = wait_until(lambda: next((w for w in self.app if w.name == facts.title), None),
+        self.window = wait_until(lambda: next((w for w in self.app if w.name == self.facts.title), None),
                                  "the window in the accessibility tree")
+
+    def restart(self):
+        """A new game in a new process, once this one has ended."""
+        self.close()
+        self.start()
 
     def close(self):
         if self.process.poll() is None:
