@@ -29,19 +29,6 @@ ENDINGS = {
 }
 
 
-def check_focus(game, where):
-    konec = game.facts.controls["Konec"]["caption"]
-    buttons = [a for a in game.showing() if a.getRoleName() == rw.ROLES["button"]]
-    choices = [a for a in buttons if a.name != konec]
-    focused = rw.wait_until(game.focused, f"{where}: a focused button")
-    if choices:
-        rw.expect(focused in choices, f"{where}: the focus is on {focused.name!r}, not on one of the choices "
-                                      f"{[a.name for a in choices]}")
-    else:
-        rw.expect(focused.name == konec, f"{where}: at the ending the focus is on {focused.name!r}, not on Konec")
-    return bool(choices)
-
-
 def play(game, ending, steps):
     facts = game.facts
     for step, (choice, story, *stays) in enumerate(steps, 1):
@@ -52,7 +39,7 @@ def play(game, ending, steps):
         rw.wait_until(lambda: game.name_of("P") == facts.texts[story] and (stays or game.find(choice) != button),
                       f"{where}: Return to choose it and show {story}")
         rw.expect(game.process.poll() is None, f"{where}: the game ended")
-        choices_left = check_focus(game, where)
+        choices_left = game.check_focus(where)
         rw.expect(choices_left or step == len(steps), f"{where}: no choice is left before the ending")
     if choices_left:
         game.focus_on("Konec", "Tab")

@@ -283,6 +283,20 @@ class Game:
             wait_until(lambda: self.focused() not in (None, now), f"the focus to move on from {now.name!r}")
         raise Failure(f"{key} never brought the focus to {name}")
 
+    def check_focus(self, where):
+        """After a choice the focus is on a choice whenever one is shown, and on Konec only when
+        none is; returns whether a choice is shown."""
+        konec = self.facts.controls["Konec"]["caption"]
+        choices = [a for a in self.showing() if a.getRoleName() == ROLES["button"] and a.name != konec]
+        self.xdotool("windowfocus", "--sync", self.window_id)
+        focused = wait_until(self.focused, f"{where}: a focused button")
+        if choices:
+            expect(focused in choices,
+                   f"{where}: the focus is on {focused.name!r}, not on one of the choices {[a.name for a in choices]}")
+        else:
+            expect(focused.name == konec, f"{where}: at the ending the focus is on {focused.name!r}, not on Konec")
+        return bool(choices)
+
     def settle(self):
         """Returns once the game has handled every pointer move sent so far: X delivers input in
         order, so when a Tab sent after them has moved the focus, they are done too."""
