@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string_view>
 
 namespace tolm::desktop {
@@ -53,21 +54,7 @@ std::string platformsAsked(int argc, char** argv) {
     return qgetenv("QT_QPA_PLATFORM").toStdString();
 }
 
-std::string asked;
-// What the toolkit says while it starts, kept until it has started: if it cannot, only the
-// game's own line is printed.
-QStringList* heldMessages = nullptr;
-
-void whileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtFatalMsg) {
-        std::fputs((noSessionMessage(asked) + "\n").c_str(), stderr);
-        std::_Exit(1);
-    }
-    heldMessages->append(qFormatLogMessage(type, context, message));
-}
-
-}  // namespace
-
+// The line said when no platform starts, naming the displays tried.
 std::string noSessionMessage(const std::string& platforms) {
     std::string czech, english;
     for (const QString& platform : platformsTried(platforms)) {
@@ -79,13 +66,32 @@ std::string noSessionMessage(const std::string& platforms) {
            ". / Tolm needs a graphical session but could not connect " + english + ".";
 }
 
+std::string askedPlatforms;
+// What the toolkit says while it starts (from its event reader thread too), kept until it has
+// started: if it cannot, only the game's own line is printed.
+QStringList* heldMessages = nullptr;
+std::mutex heldMessagesLock;
+
+void whileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs((noSessionMessage(askedPlatforms) + "\n").c_str(), stderr);
+        std::_Exit(1);
+    }
+    const std::scoped_lock lock(heldMessagesLock);
+    if (heldMessages) heldMessages->append(qFormatLogMessage(type, context, message));
+    else std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+}  // namespace
+
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
-    asked = platformsAsked(argc, argv);
+    askedPlatforms = platformsAsked(argc, argv);
     QStringList held;
     heldMessages = &held;
     const QtMessageHandler before = qInstallMessageHandler(whileStarting);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(before);
+    const std::scoped_lock lock(heldMessagesLock);
     heldMessages = nullptr;
     for (const QString& message : held) std::fprintf(stderr, "%s\n", qPrintable(message));
     return app;

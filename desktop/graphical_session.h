@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <memory>
-#include <string>
 
 namespace tolm::desktop {
 
@@ -11,9 +10,5 @@ namespace tolm::desktop {
 // one, a platform that does not start) prints one line in Czech and English naming the display
 // it tried, and ends the process with status 1: no core dump, no advice to reinstall.
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv);
-
-// That line, for the platforms asked for (the `-platform` argument or QT_QPA_PLATFORM, empty
-// for the default) and the environment's displays.
-std::string noSessionMessage(const std::string& platforms);
 
 }  // namespace tolm::desktop
