@@ -134,17 +134,19 @@ void GameWindow::applyScale(const SceneScale& scale) {
     }
 }
 
-void GameWindow::focusNextVisible(QWidget* from) {
-    auto start = std::ranges::find(tabChain_, from);
+void GameWindow::focusNextChoice(QWidget* from) {
+    QWidget* konec = widget(Control::Konec);
+    const auto start = std::ranges::find(tabChain_, from);
     const std::size_t n = tabChain_.size();
     const std::size_t first = start == tabChain_.end() ? 0 : static_cast<std::size_t>(start - tabChain_.begin()) + 1;
     for (std::size_t i = 0; i < n; ++i) {
         QWidget* candidate = tabChain_[(first + i) % n];
-        if (!candidate->isHidden()) {
+        if (candidate != konec && !candidate->isHidden()) {
             candidate->setFocus(Qt::TabFocusReason);
             return;
         }
     }
+    if (!konec->isHidden()) konec->setFocus(Qt::TabFocusReason);
 }
 
 }  // namespace tolm::desktop

@@ -19,9 +19,10 @@ public:
     // Buttons that take the focus, in rising tab position.
     const std::vector<QWidget*>& tabChain() const { return tabChain_; }
 
-    // Gives the focus to the first visible button after `from` in tab order, wrapping
-    // around; with no `from`, to the first visible button of all.
-    void focusNextVisible(QWidget* from = nullptr);
+    // Gives the focus to the first visible choice after `from` in tab order, wrapping around
+    // (with no `from`, to the first visible choice of all). Konec is no choice: it takes the
+    // focus only when no choice is left, so a player pressing on never ends the game unawares.
+    void focusNextChoice(QWidget* from = nullptr);
 
     // How the scene is fitted into the window now.
     const SceneScale& scale() const { return scale_; }

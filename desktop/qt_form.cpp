@@ -19,7 +19,11 @@ QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter)
     for (const layout::ControlRow& row : layout::kLayout) {
         QWidget* w = window_.widget(row.control);
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            connect(button, &QAbstractButton::clicked, this, [this, c = row.control] { deliver(engine::click(c)); });
+            connect(button, &QAbstractButton::clicked, this, [this, c = row.control] {
+                deliver(engine::click(c));
+                keys_.choiceRan();
+            });
+            button->installEventFilter(&keys_);
         }
         // Pointer moves are watched only where the story has something to say about them.
         if (const engine::Handler* hover = engine::handlerFor(engine::mouseMove(row.control))) {
@@ -31,6 +35,7 @@ QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter)
                     w->setAccessibleDescription(QString::fromUtf8(content::text(step.text)));
         }
     }
+    window_.installEventFilter(&keys_);
     if (engine::handlerFor(engine::kFormMouseMove)) {
         window_.setMouseTracking(true);
         window_.installEventFilter(this);
@@ -40,7 +45,7 @@ QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter)
 void QtForm::start() {
     engine::raise(*this, engine::kFormLoad);
     window_.showMaximized();
-    window_.focusNextVisible();
+    window_.focusNextChoice();
 }
 
 Status QtForm::setVisible(Control c, Truth value) {
@@ -96,7 +101,7 @@ void QtForm::deliver(engine::Trigger trigger) {
     QWidget* focused = window_.focusWidget();
     engine::raise(*this, trigger);
     // A choice often hides its own button; the focus then goes on to the next choice shown.
-    if (!ended() && focused && focused->isHidden()) window_.focusNextVisible(focused);
+    if (!ended() && focused && focused->isHidden()) window_.focusNextChoice(focused);
 }
 
 void MessageBoxReporter::report(const RuntimeError& error) {

@@ -7,6 +7,7 @@
 #include "engine/step.h"
 #include "runtime/form.h"
 #include "desktop/game_window.h"
+#include "desktop/held_keys.h"
 
 namespace tolm::desktop {
 
@@ -40,6 +41,7 @@ private:
     void deliver(engine::Trigger trigger);
 
     desktop::GameWindow& window_;
+    HeldKeys keys_;
     std::optional<int> exitStatus_;
 };
 

@@ -6,6 +6,7 @@
 #include "desktop/qt_form.h"
 #include "desktop/game_style.h"
 #include "desktop/game_window.h"
+#include "desktop/x_server.h"
 
 namespace tolm::desktop {
 
@@ -15,6 +16,9 @@ int runProgram() {
     desktop::GameWindow window;
     MessageBoxReporter reporter(&window);
     QtForm form(window, reporter);
+    askForDetectableKeyRepeat();
+    WindowDestroyedWatch destroyed(window);
+    qApp->installNativeEventFilter(&destroyed);
     form.start();
     return QApplication::exec();
 }

@@ -95,11 +95,16 @@ elseif(STEP STREQUAL "files")
 
   # The Qt runtime and the fonts the window is laid out in.
   run(dpkg-deb --field ${deb} Depends)
-  foreach(package libqt6widgets6 libqt6gui6 libqt6core6 fonts-urw-base35 fonts-comic-neue fonts-liberation2)
+  foreach(package libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 libxcb-xkb1 fonts-urw-base35 fonts-comic-neue fonts-liberation2)
     if(NOT out MATCHES "(^|[ ,])${package}([ ,(]|\n|$)")
       message(FATAL_ERROR "the package does not depend on ${package}: ${out}")
     endif()
   endforeach()
+  # Where a desktop runs Wayland, the game runs there natively with Qt's Wayland plugin.
+  run(dpkg-deb --field ${deb} Recommends)
+  if(NOT out MATCHES "(^|[ ,])qt6-wayland([ ,(]|\n|$)")
+    message(FATAL_ERROR "the package does not recommend qt6-wayland: ${out}")
+  endif()
 
 elseif(STEP STREQUAL "lintian")
   find_package_file(deb)

@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <vector>
 
 #include "content/text.h"
+#include "tests/support/story_cases.h"
 #include "tests/support/widget_driver.h"
 
 namespace tolm {
@@ -30,13 +32,65 @@ TEST_F(Input, ActivationKeysChooseTheFocusedButton) {
     }
 }
 
-TEST_F(Input, AHiddenFocusedButtonPassesTheFocusToTheNextShownOne) {
-    game.key(Qt::Key_Space);          // Vyjít hides itself and shows Zabít and Jít
-    EXPECT_EQ(game.focused(), Zabit);  // tab 2, right after Vyjít
+// Where the focus goes when a choice hides the focused button: to the next choice shown, never
+// to Konec while a choice is left, or the next Return would end the game unasked.
+TEST(Focus, AChoiceThatHidesTheFocusedButtonPassesTheFocusToTheNextChoiceShown) {
+    enum class By { Mouse, Keyboard };
+    struct Case {
+        const char* what;
+        std::vector<Control> path;
+        By by;
+        Control focus;
+    };
+    const Case cases[] = {
+        {"Vyjít, the next in tab order", {Vyjit}, By::Keyboard, Zabit},
+        {"Pokračovat, whose next button is Konec", {Vyjit, Jit, Pokracovat}, By::Keyboard, Choice4},
+        {"Pokračovat clicked", {Vyjit, Jit, Pokracovat}, By::Mouse, Choice4},
+        {"Zpět, wrapping round past Konec",
+         {Vyjit, Jit, Usmrtit, Choice5, Pokracovat, Choice4, Dal, Visit1, Zpet},
+         By::Keyboard,
+         Visit3},
+        {"Prošacovat, leaving Choice7 and Jít", {Vyjit, Zabit, Prosacovat}, By::Mouse, Jit},
+        {"Choice2, with Choice6 left before Konec", {Vyjit, Jit, Pokracovat, Choice2}, By::Keyboard, Choice6},
+        {"Choice2, an ending", {Vyjit, Jit, Usmrtit, Choice5, Pokracovat, Choice2}, By::Keyboard, Konec},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::WidgetDriver game;
+        for (Control step : c.path) {
+            if (c.by == By::Mouse) game.click(step);
+            else game.activateByKeyboard(step);
+        }
+        EXPECT_EQ(controlName(game.focused()), controlName(c.focus));
+    }
+}
+
+// Every ending played with Tab and Space alone: after each choice the focus is on a choice
+// shown, or on Konec once none is left.
+TEST(Focus, EveryEndingByKeyboardKeepsTheFocusOnAChoiceUntilTheEnd) {
+    for (const testing::Playthrough& p : testing::playthroughs()) {
+        SCOPED_TRACE(p.ending);
+        testing::WidgetDriver game;
+        for (const auto& [choice, purse] : p.steps) {
+            game.activateByKeyboard(choice);
+            std::set<Control> choices = testing::buttonsOf(game.visibleControls());
+            choices.erase(Konec);
+            if (choices.empty()) EXPECT_EQ(game.focused(), Konec) << "after " << controlName(choice);
+            else EXPECT_TRUE(choices.contains(game.focused())) << "after " << controlName(choice) << " the focus is on "
+                                                              << controlName(game.focused());
+        }
+    }
+}
+
+TEST_F(Input, TabAndShiftTabStillReachKonec) {
+    game.key(Qt::Key_Space);  // Vyjít hides itself and shows Zabít and Jít
+    EXPECT_EQ(game.focused(), Zabit);
     game.key(Qt::Key_Tab);
     EXPECT_EQ(game.focused(), Jit);
     game.key(Qt::Key_Tab);
     EXPECT_EQ(game.focused(), Konec);
+    game.key(Qt::Key_Backtab);
+    EXPECT_EQ(game.focused(), Jit);
 }
 
 TEST_F(Input, AClickAtAnOverlapGoesToTheEarlierButtonAndTheLaterOneToTheKeyboard) {

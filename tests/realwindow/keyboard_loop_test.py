@@ -8,19 +8,6 @@ LOOP = [("Visit3", "T12"), ("Dál2", "T03"), ("Visit1", "T01"), ("Zpět", "T34")
 PASSES = 3
 
 
-def focus_on(game, name, key):
-    """Presses key (Tab or shift+Tab) until the focus is on the named button."""
-    target = game.find(name)
-    rw.expect(target is not None, f"{name} is not shown")
-    for _ in range(len(game.showing()) + 1):
-        now = rw.wait_until(game.focused, "a focused button")
-        if now == target:
-            return
-        game.keys(key)
-        rw.wait_until(lambda: game.focused() not in (None, now), f"the focus to move on from {now.name!r}")
-    raise rw.Failure(f"{key} never brought the focus to {name}")
-
-
 def test(game, options):
     facts = game.facts
     for choice, story in TO_TOWN:
@@ -31,7 +18,7 @@ def test(game, options):
     for n in range(PASSES):
         for step, (choice, story) in enumerate(LOOP):
             # Both directions of the focus and both activation keys get their turn.
-            focus_on(game, choice, "Tab" if (n + step) % 2 == 0 else "shift+Tab")
+            game.focus_on(choice, "Tab" if (n + step) % 2 == 0 else "shift+Tab")
             game.keys("space" if step % 2 == 0 else "Return")
             rw.wait_until(lambda: game.name_of("P") == facts.texts[story],
                           f"pass {n + 1}: {choice} from the keyboard to show {story}")
@@ -44,7 +31,7 @@ def test(game, options):
                 rw.expect(vyrazit == zpet and game.find("Vyrazit") and game.find("Zpět"),
                           "Vyrazit and Zpět should both be shown, one over the other")
 
-    focus_on(game, "Konec", "Tab")
+    game.focus_on("Konec", "Tab")
     game.keys("space")
     status = game.exit_status()
     rw.expect(status == 0, f"Konec from the keyboard ended the program with status {status}")

@@ -1,6 +1,7 @@
 """A whole game to an ending with real mouse clicks at the buttons' places on a real X screen;
 after every click the story (read from the accessibility tree), the purse and the pixels of the
-picture rectangle show the scene that click leads to. Konec then ends the program with status 0."""
+picture rectangle show the scene that click leads to, and the focus is on a choice shown (or on
+Konec once none is). Konec then ends the program with status 0."""
 import subprocess
 
 import realwindow as rw
@@ -51,6 +52,8 @@ def test(game, options):
         game.click(choice)
         rw.wait_until(lambda: game.name_of("P") == facts.texts[story], f"{where}: the story text {story}")
         rw.expect(game.name_of("peníze") == purse, f"{where}: the purse shows {game.name_of('peníze')}, not {purse}")
+        # A click that hides its button leaves the keyboard on a choice too, never on Konec.
+        game.check_focus(where)
         shot = game.screen.shot()
         seen = game.screen.region(shot, place)
         if front:

@@ -7,6 +7,7 @@ A test script calls run(test) with the command line that CTest gives it:
 """
 import argparse
 import ctypes
+import glob
 import json
 import math
 import os
@@ -32,6 +33,7 @@ PROGRAMS = {
     "xprop": "x11-utils",
 }
 AT_SPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+WAYLAND_PLUGIN = "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"
 
 # Qt's roles for the kinds of control, as AT-SPI names them.
 ROLES = {"button": "push button", "label": "label", "picture": "filler", "frame": "panel", "shape": "filler"}
@@ -45,7 +47,12 @@ def skip(why):
     sys.exit(SKIP)
 
 
-def check_tools():
+def check_tools(compositor):
+    if compositor is Weston:
+        if not shutil.which("weston"):
+            skip("weston is missing (Debian package weston; `make deps` installs it)")
+        if not glob.glob(WAYLAND_PLUGIN):
+            skip("Qt's Wayland platform plugin is missing (Debian package qt6-wayland; `make deps` installs it)")
     for program, package in PROGRAMS.items():
         if not shutil.which(program):
             skip(f"{program} is missing (Debian package {package}; `make deps` installs it)")
@@ -95,6 +102,14 @@ def pump():
     context = GLib.MainContext.default()
     while context.iteration(False):
         pass
+
+
+def press(accessible):
+    """Presses a button through its accessibility action, as a screen reader does."""
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    expect("Press" in names, f"{accessible.name!r} offers no Press action, only {names}")
+    action.doAction(names.index("Press"))
 
 
 def wait_until(condition, what):
@@ -157,6 +172,15 @@ class Screen:
         return subprocess.run(["xprop", "-root", name], capture_output=True, text=True,
                               env=dict(os.environ, DISPLAY=self.display)).stdout
 
+    def environment(self):
+        return {"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb"}
+
+    def window_of(self, game):
+        """The game's window, found by its title as X lists it."""
+        found = game.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{game.facts.title}$").split()
+        expect(len(found) == 1, f"expected one window titled {game.facts.title}, found {found}")
+        return found[0]
+
     def close(self):
         for process in (self.window_manager, self.process):
             if process:
@@ -201,25 +225,62 @@ class Scene:
         return [left, top, right - left, bottom - top]
 
 
+class Weston:
+    """A Wayland compositor of its own: Debian's weston on its headless backend, its socket in the
+    test's private runtime folder. It places and sizes the window itself, and has no X display:
+    there the game is seen and driven through AT-SPI alone."""
+
+    def __init__(self):
+        self.socket = f"tolm-{os.getpid()}"
+        path = os.path.join(os.environ["XDG_RUNTIME_DIR"], self.socket)
+        self.log = tempfile.TemporaryFile("w+")
+        command = ["weston", "--backend=headless-backend.so", "--no-config", "--idle-time=0",
+                   "--width=1280", "--height=1024", f"--socket={self.socket}"]
+        self.process = subprocess.Popen(command, stdout=self.log, stderr=subprocess.STDOUT, preexec_fn=dies_with_us)
+        wait_until(lambda: os.path.exists(path) or self.process.poll() is not None, "weston's socket")
+        if self.process.poll() is not None:
+            self.log.seek(0)
+            raise Failure(f"weston ended with {self.process.returncode}:\n{self.log.read()}")
+
+    def environment(self):
+        return {"WAYLAND_DISPLAY": self.socket, "QT_QPA_PLATFORM": "wayland", "DISPLAY": ""}
+
+    def window_of(self, game):
+        return None
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait()
+        self.log.close()
+
+
 class Game:
-    """The built game on the screen, seen through AT-SPI and driven through X."""
+    """The built game on the screen, seen through AT-SPI and driven through X (on Wayland, through
+    AT-SPI alone)."""
 
     def __init__(self, options, screen, facts):
+        self.options, self.screen, self.facts = options, screen, facts
+        self.start()
+
+    def start(self):
         import pyatspi
-        self.screen, self.facts = screen, facts
         self.log = tempfile.TemporaryFile("w+")
-        env = dict(os.environ, DISPLAY=screen.display, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.process = subprocess.Popen([options.game], env=env, stdout=self.log, stderr=subprocess.STDOUT,
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **self.screen.environment())
+        self.process = subprocess.Popen([self.options.game], env=env, stdout=self.log, stderr=subprocess.STDOUT,
                                         preexec_fn=dies_with_us)
-        found = self.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{facts.title}$").split()
-        expect(len(found) == 1, f"expected one window titled {facts.title}, found {found}")
-        self.window_id = found[0]
+        self.window_id = self.screen.window_of(self)
         self.app = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
                                             if a is not None and a.get_process_id() == self.process.pid), None),
                               "the game to appear on the accessibility bus")
-        self.window = wait_until(lambda: next((w for w in self.app if w.name == facts.title), None),
+        self.window = wait_until(lambda: next((w for w in self.app if w.name == self.facts.title), None),
                                  "the window in the accessibility tree")
-        self.scene = Scene(facts, self.client_area())
+        # Where the compositor keeps the window to itself, the scene is found through AT-SPI alone.
+        self.scene = Scene(self.facts, self.client_area()) if self.window_id else None
+
+    def restart(self):
+        """A new game in a new process, once this one has ended."""
+        self.close()
+        self.start()
 
     def close(self):
         if self.process.poll() is None:
@@ -268,6 +329,34 @@ class Game:
         # Without a window manager nobody gives the window the keyboard: the player does.
         self.xdotool("windowfocus", "--sync", self.window_id, "key", "--delay", "20", *keys)
 
+    def focus_on(self, name, key="Tab"):
+        """Presses key (Tab or shift+Tab) until the focus is on the named button."""
+        target = self.find(name)
+        expect(target is not None, f"{name} is not shown")
+        # A window shows its focused button only once it has the keyboard.
+        self.xdotool("windowfocus", "--sync", self.window_id)
+        for _ in range(len(self.showing()) + 1):
+            now = wait_until(self.focused, "a focused button")
+            if now == target:
+                return
+            self.keys(key)
+            wait_until(lambda: self.focused() not in (None, now), f"the focus to move on from {now.name!r}")
+        raise Failure(f"{key} never brought the focus to {name}")
+
+    def check_focus(self, where):
+        """After a choice the focus is on a choice whenever one is shown, and on Konec only when
+        none is; returns whether a choice is shown."""
+        konec = self.facts.controls["Konec"]["caption"]
+        choices = [a for a in self.showing() if a.getRoleName() == ROLES["button"] and a.name != konec]
+        self.xdotool("windowfocus", "--sync", self.window_id)
+        focused = wait_until(self.focused, f"{where}: a focused button")
+        if choices:
+            expect(focused in choices,
+                   f"{where}: the focus is on {focused.name!r}, not on one of the choices {[a.name for a in choices]}")
+        else:
+            expect(focused.name == konec, f"{where}: at the ending the focus is on {focused.name!r}, not on Konec")
+        return bool(choices)
+
     def settle(self):
         """Returns once the game has handled every pointer move sent so far: X delivers input in
         order, so when a Tab sent after them has moved the focus, they are done too."""
@@ -308,6 +397,12 @@ class Game:
         expect(len(matches) <= 1, f"{len(matches)} shown controls could be {name}")
         return matches[0] if matches else None
 
+    def button(self, caption):
+        """The shown button with that caption, wherever the window puts it."""
+        found = [a for a in self.showing() if a.getRoleName() == ROLES["button"] and a.name == caption]
+        expect(len(found) <= 1, f"{len(found)} shown buttons read {caption!r}")
+        return found[0] if found else None
+
     def name_of(self, name):
         found = self.find(name)
         return found.name if found else None
@@ -327,21 +422,21 @@ class Game:
             raise Failure("the game did not end") from None
 
 
-def run(test, before_game=None, screen_size=(1024, 768), window_manager=False):
-    """Runs test(game, options) on a fresh screen of that size, under a window manager if asked,
-    before_game() first if given (to listen to AT-SPI before the game says anything); prints
-    what went wrong and ends the script."""
+def run(test, before_game=None, screen_size=(1024, 768), window_manager=False, compositor=None):
+    """Runs test(game, options) on a fresh screen: an X server of that size, under a window
+    manager if asked, or a compositor of its own (Weston); before_game() first if given (to
+    listen to AT-SPI before the game says anything); prints what went wrong and ends the script."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
     parser.add_argument("--facts", required=True)
     parser.add_argument("--art", required=True)
     options = parser.parse_args()
-    check_tools()
+    check_tools(compositor)
     if window_manager and not shutil.which("openbox"):
         skip("openbox is missing (Debian package openbox; `make deps` installs it)")
     in_own_bus()
     facts = Facts(options.facts)
-    screen = Screen(screen_size, window_manager)
+    screen = compositor() if compositor else Screen(screen_size, window_manager)
     game = None
     try:
         if before_game:
@@ -350,7 +445,10 @@ def run(test, before_game=None, screen_size=(1024, 768), window_manager=False):
         test(game, options)
         # Every test ends the game as a player does; a sanitizer build reports leaks only then.
         if game.process.poll() is None:
-            game.click("Konec")
+            if game.window_id:
+                game.click("Konec")
+            else:
+                press(game.button(facts.controls["Konec"]["caption"]))
         status = game.exit_status()
         expect(status == 0, f"the game ended with status {status}")
     except Failure as failure:

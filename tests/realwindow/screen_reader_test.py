@@ -47,13 +47,6 @@ def expected_name(facts, name):
     return {"peníze": "0", "Shape1": facts.texts["A15"]}.get(name, facts.controls[name].get("caption"))
 
 
-def press(accessible):
-    action = accessible.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    rw.expect("Press" in names, f"{accessible.name!r} offers no Press action, only {names}")
-    action.doAction(names.index("Press"))
-
-
 def test(game, options):
     facts = game.facts
     first_scene = facts.shown_at_start()
@@ -74,7 +67,7 @@ def test(game, options):
         # The events of the step before have all come: they left the game ahead of its reply
         # to the last question asked of it.
         since = len(announced)
-        press(button)
+        rw.press(button)
         rw.wait_until(lambda: story.name == facts.texts[key], f"{where}: the story label to read {key}")
         announcement(story, facts.texts[key], since, f"{where}: the story text {key}")
         money = game.find("peníze")

@@ -1,0 +1,81 @@
+"""Without a graphical session the game says so in one line, in Czech and English, naming the
+display it tried, and ends with status 1: no abort, no core dump, no toolkit advice to reinstall.
+The offscreen platform, which needs no display, still starts the game."""
+import argparse
+import os
+import resource
+import subprocess
+import sys
+import tempfile
+import time
+
+CZECH = "Tolm potřebuje grafické prostředí"
+ENGLISH = "Tolm needs a graphical session"
+
+
+def dead_display():
+    """A display number no X server listens on."""
+    for number in range(90, 400):
+        if not any(os.path.exists(p) for p in (f"/tmp/.X11-unix/X{number}", f"/tmp/.X{number}-lock")):
+            return f":{number}"
+    raise AssertionError("every display number from 90 on is taken")
+
+
+def cores_allowed():
+    resource.setrlimit(resource.RLIMIT_CORE, (resource.RLIM_INFINITY, resource.RLIM_INFINITY))
+
+
+def start(game, folder, extra):
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE")}
+    env.update(XDG_RUNTIME_DIR=folder, **extra)
+    return subprocess.Popen([game], cwd=folder, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                            text=True, preexec_fn=cores_allowed)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--game", required=True)
+    game = parser.parse_args().game
+    dead = dead_display()
+    # What the environment lacks, and how the line names the display tried.
+    cases = [
+        ("DISPLAY unset", {}, "an X display (DISPLAY is not set)"),
+        ("DISPLAY empty", {"DISPLAY": ""}, "an X display (DISPLAY is not set)"),
+        ("no X server on the display", {"DISPLAY": dead}, f'X display "{dead}"'),
+        ("a platform that does not exist", {"QT_QPA_PLATFORM": "tolm-none"}, '"tolm-none" platform'),
+        ("Wayland without a compositor", {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "tolm-none"},
+         'Wayland display "tolm-none"'),
+    ]
+    failures = []
+    for what, extra, place in cases:
+        with tempfile.TemporaryDirectory(prefix="tolm-no-display-") as folder:
+            os.chmod(folder, 0o700)
+            process = start(game, folder, extra)
+            out, err = process.communicate(timeout=60)
+            lines = err.splitlines()
+            cores = [f for f in os.listdir(folder) if f.startswith("core")]
+            if process.returncode != 1:
+                failures.append(f"{what}: status {process.returncode}, not 1")
+            if out or len(lines) != 1 or CZECH not in lines[0] or ENGLISH not in lines[0] or place not in lines[0]:
+                failures.append(f"{what}: expected one line in Czech and English naming {place}, got {err!r}")
+            if cores:
+                failures.append(f"{what}: left a core dump {cores}")
+
+    with tempfile.TemporaryDirectory(prefix="tolm-offscreen-") as folder:
+        os.chmod(folder, 0o700)
+        process = start(game, folder, {"QT_QPA_PLATFORM": "offscreen", "DISPLAY": dead})
+        time.sleep(3)
+        alive = process.poll() is None
+        process.terminate()
+        _, err = process.communicate(timeout=60)
+        if not alive or CZECH in err:
+            failures.append(f"offscreen: the game did not keep running (status {process.returncode}): {err!r}")
+
+    for failure in failures:
+        print(f"FAIL: {failure}")
+    print("PASS" if not failures else "")
+    sys.exit(1 if failures else 0)
+
+
+main()
