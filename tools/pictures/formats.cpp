@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include <zlib.h>
+
 namespace tolm::pictures {
 namespace {
 
@@ -149,6 +151,24 @@ Bytes zlibStored(std::span<const std::uint8_t> data) {
     return out;
 }
 
+Bytes zlibDeflated(std::span<const std::uint8_t> data) {
+    uLongf size = compressBound(static_cast<uLong>(data.size()));
+    Bytes out(size);
+    if (compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), Z_BEST_COMPRESSION) != Z_OK)
+        throw std::runtime_error("zlib could not deflate a picture");
+    out.resize(size);
+    return out;
+}
+
+void putPngHeader(Bytes& out, const Canvas& image, std::uint8_t bitDepth, std::uint8_t colourType) {
+    Bytes header;
+    put32BigEndian(header, static_cast<std::uint32_t>(image.width()));
+    put32BigEndian(header, static_cast<std::uint32_t>(image.height()));
+    header.insert(header.end(), {bitDepth, colourType, 0, 0, 0});  // deflate, no filter, no interlace
+    out.insert(out.end(), {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'});
+    putChunk(out, "IHDR", header);
+}
+
 }  // namespace
 
 Bytes bmpFile(const Canvas& picture) {
@@ -222,10 +242,6 @@ Bytes iconGroup(std::span<const IconImage> images, std::span<const std::uint16_t
 }
 
 Bytes pngFile(const Canvas& image) {
-    Bytes header;
-    put32BigEndian(header, static_cast<std::uint32_t>(image.width()));
-    put32BigEndian(header, static_cast<std::uint32_t>(image.height()));
-    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter, no interlace
     Bytes raw;
     for (int y = 0; y < image.height(); ++y) {
         raw.push_back(0);  // this row unfiltered
@@ -235,9 +251,34 @@ Bytes pngFile(const Canvas& image) {
             raw.insert(raw.end(), {c.red, c.green, c.blue, static_cast<std::uint8_t>(opaque ? 255 : 0)});
         }
     }
-    Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    putChunk(out, "IHDR", header);
+    Bytes out;
+    putPngHeader(out, image, 8, 6);  // RGBA
     putChunk(out, "IDAT", zlibStored(raw));
+    putChunk(out, "IEND", {});
+    return out;
+}
+
+Bytes indexedPngFile(const Canvas& picture) {
+    requireOpaque(picture);
+    Bytes palette;
+    for (const Rgb& c : kPalette) palette.insert(palette.end(), {c.red, c.green, c.blue});
+    // Top-down rows, each led by its filter byte (none), two pixels a byte, the left one high.
+    const std::size_t stride = static_cast<std::size_t>(picture.width() + 1) / 2;
+    Bytes raw;
+    raw.reserve((stride + 1) * static_cast<std::size_t>(picture.height()));
+    for (int y = 0; y < picture.height(); ++y) {
+        raw.push_back(0);
+        const std::size_t row = raw.size();
+        raw.resize(row + stride, 0);
+        for (int x = 0; x < picture.width(); ++x) {
+            const int shift = x % 2 == 0 ? 4 : 0;
+            raw[row + static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(static_cast<int>(picture.at(x, y)) << shift);
+        }
+    }
+    Bytes out;
+    putPngHeader(out, picture, 4, 3);  // palette indices
+    putChunk(out, "PLTE", palette);
+    putChunk(out, "IDAT", zlibDeflated(raw));
     putChunk(out, "IEND", {});
     return out;
 }

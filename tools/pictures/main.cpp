@@ -3,6 +3,8 @@
 //                                icon-group.bin, tolm.ico, tolm-16.png, tolm-32.png
 //   tolm-pictures --preview DIR  pic-N.png (whole) and pic-N-seen.png (what its box shows),
 //                                to look at a drawing while changing it
+//   tolm-pictures --web DIR      pic-1.png .. pic-14.png, the BMPs' pixels as 4-bit PNGs, and
+//                                favicon.ico, for the web page
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -50,23 +52,37 @@ Canvas seenPart(const Canvas& picture) {
     return seen;
 }
 
+std::array<IconImage, kIconImages.size()> iconImages() {
+    std::array<IconImage, kIconImages.size()> images;
+    for (std::size_t i = 0; i < kIconImages.size(); ++i) {
+        const IconEntry& entry = kIconImages[i];
+        images[i] = iconImage(drawIcon(entry.size, entry.bitsPerPixel == 1), entry.bitsPerPixel);
+    }
+    return images;
+}
+
 bool writeContent(const fs::path& dir) {
     bool ok = true;
     for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".bmp"), bmpFile(drawScene(scene)));
 
-    std::array<IconImage, kIconImages.size()> images;
+    const auto images = iconImages();
     std::array<std::uint16_t, kIconImages.size()> ids{};
     for (std::size_t i = 0; i < kIconImages.size(); ++i) {
-        const IconEntry& entry = kIconImages[i];
-        images[i] = iconImage(drawIcon(entry.size, entry.bitsPerPixel == 1), entry.bitsPerPixel);
-        ids[i] = entry.id;
-        ok &= write(dir / ("icon-" + std::to_string(entry.id) + ".bin"), images[i].bytes);
+        ids[i] = kIconImages[i].id;
+        ok &= write(dir / ("icon-" + std::to_string(ids[i]) + ".bin"), images[i].bytes);
     }
     ok &= write(dir / "icon-group.bin", iconGroup(images, ids));
     ok &= write(dir / "tolm.ico", iconFile(images));
     // The desktop's icon theme takes the colour images.
     ok &= write(dir / "tolm-32.png", pngFile(drawIcon(32, false)));
     ok &= write(dir / "tolm-16.png", pngFile(drawIcon(16, false)));
+    return ok;
+}
+
+bool writeWeb(const fs::path& dir) {
+    bool ok = true;
+    for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".png"), indexedPngFile(drawScene(scene)));
+    ok &= write(dir / "favicon.ico", iconFile(iconImages()));
     return ok;
 }
 
@@ -85,9 +101,11 @@ bool writePreview(const fs::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool preview = argc == 3 && std::string_view(argv[1]) == "--preview";
-    if (argc != 2 && !preview) {
-        std::fprintf(stderr, "usage: tolm-pictures [--preview] DIR\n");
+    const std::string_view mode = argc == 3 ? std::string_view(argv[1]) : std::string_view();
+    const bool preview = mode == "--preview";
+    const bool web = mode == "--web";
+    if (argc != 2 && !preview && !web) {
+        std::fprintf(stderr, "usage: tolm-pictures [--preview | --web] DIR\n");
         return 2;
     }
     const fs::path dir = argv[argc - 1];
@@ -97,5 +115,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tolm-pictures: cannot make %s: %s\n", dir.c_str(), error.message().c_str());
         return 1;
     }
-    return (preview ? writePreview(dir) : writeContent(dir)) ? 0 : 1;
+    if (preview) return writePreview(dir) ? 0 : 1;
+    return (web ? writeWeb(dir) : writeContent(dir)) ? 0 : 1;
 }
