@@ -255,6 +255,12 @@ addEventListener("resize", fit);
 createTolm({ page }).then((module) => {
   tolm = module;
   window_ = JSON.parse(tolm.UTF8ToString(tolm._tolm_window()));
+  // The story's own state, for the page's tests to hold what it shows against.
+  window.tolm = Object.freeze({
+    state: () => tolm.UTF8ToString(tolm._tolm_state()),
+    failNextOperation: () => tolm._tolm_fail_next_operation(),
+    description: window_,
+  });
   document.title = window_.title;
   start();
   fit();
