@@ -44,7 +44,7 @@ test: build web
 	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
 
 # Start-up, memory and reaction against the toolkit's own floor, measured in one run: a table.
-bench: deps $(CONFIGURED)
+bench: deps $(CONFIGURED) web
 	cmake --build $(BUILD) --target run_bench
 
 screenshot: build
@@ -87,3 +87,8 @@ run-web: web
 # A zip with index.html at its root, as game hosts take it: $(WEB_BUILD)/tolm-web.zip
 web-package: web
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) --target web_package
+
+# The page in headless Chromium at 1920x1080, 1280x800 and 640x360: $(WEB_BUILD)/screenshots/
+web-shots: web
+	NODE_PATH=$(abspath $(WEB_BUILD))/tests/web/npm/node_modules \
+	    node tools/web_shots/web_shots.cjs $(WEB_BUILD)/site $(WEB_BUILD)/screenshots

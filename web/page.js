@@ -1,6 +1,6 @@
 // The page: builds the game's window from the layout the module describes, and passes the
-// player's clicks, keys and pointer moves to the story in the module.
-import createTolm from "./tolm.js";
+// player's clicks, keys and pointer moves to the story in the module. The build appends this
+// script to the module's own loader, tolm.js, after its createTolm: one file to fetch, not two.
 
 const kBareSurface = -1;
 const kNoTab = -1;

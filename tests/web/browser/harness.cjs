@@ -274,4 +274,4 @@ async function run(test, options = {}) {
   process.exit();
 }
 
-module.exports = { Browser, Failure, expect, expectEqual, run, sleep, waitFor };
+module.exports = { Browser, Failure, expect, expectEqual, run, serve, sleep, waitFor };
