@@ -12,6 +12,10 @@ const overScreen = document.getElementById("over");
 const againButton = document.getElementById("again");
 const errorDialog = document.getElementById("error");
 
+// The fonts are on their way already (the page preloads them); decoding them now, while the
+// module compiles, lets the first scene paint as soon as it is built.
+for (const face of document.fonts) face.load().catch(() => {});
+
 let tolm = null;
 let window_ = null;    // the module's description of the window
 let elements = [];     // one page element per control, in window order

@@ -38,6 +38,8 @@ run(async (browser) => {
     const seen = await browser.seen();
     expectEqual(seen.story, p.story, `${p.ending}: the last story`);
     expectEqual((await browser.buttonsShown()).sort(), [...p.buttonsLeft].sort(), `${p.ending}: the buttons left`);
+    // The last choice hid the focused button; with no choice left, the focus goes to Konec.
+    if (p.buttonsLeft.length === 1) expectEqual(seen.focused, "Konec", `${p.ending}: the focus at the end`);
     expectEqual(windowStateMatches(seen, await browser.eval("window.tolm.state()")), true, `${p.ending}: the page shows the story's state`);
   }
   console.log(`${playthroughs.length} playthroughs; ${byKeys} covered choices taken by Tab and Enter`);
