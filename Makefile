@@ -10,9 +10,11 @@ CONFIGURED := $(BUILD)/build.ninja
 all: build
 
 # Installs only what dpkg does not already list as installed, so it is quick when all is there.
+# A node.js from elsewhere than Debian brings its own npm, which Debian's npm would conflict with.
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed$$' || echo "$$p"; done); \
+	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed$$' || \
+	    { [ "$$p" = npm ] && command -v npm >/dev/null; } || echo "$$p"; done); \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:" $$missing; \
 	    $(SUDO) apt-get update -qq && \
