@@ -5,14 +5,16 @@ PACKAGES   := $(shell sed -e 's/\#.*//' tools/debian-packages.txt)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 CONFIGURED := $(BUILD)/build.ninja
 
-.PHONY: all deps build run test bench screenshot endings scene-shots clean
+.PHONY: all deps build run test bench screenshot endings scene-shots clean web run-web web-package web-shots
 
 all: build
 
 # Installs only what dpkg does not already list as installed, so it is quick when all is there.
+# A node.js from elsewhere than Debian brings its own npm, which Debian's npm would conflict with.
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed$$' || echo "$$p"; done); \
+	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed$$' || \
+	    { [ "$$p" = npm ] && command -v npm >/dev/null; } || echo "$$p"; done); \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:" $$missing; \
 	    $(SUDO) apt-get update -qq && \
@@ -35,15 +37,16 @@ SANITIZE   := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize
 SANITIZER_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1 \
                  UBSAN_OPTIONS=print_stacktrace=1
 
-test: build
+test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+	ctest --test-dir $(WEB_BUILD) --output-on-failure -j2
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	    -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
 	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
 
 # Start-up, memory and reaction against the toolkit's own floor, measured in one run: a table.
-bench: deps $(CONFIGURED)
+bench: deps $(CONFIGURED) web
 	cmake --build $(BUILD) --target run_bench
 
 screenshot: build
@@ -64,9 +67,36 @@ scale-shots: build
 	tools/shot/shots.sh --window-manager $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scales tools/shot/scales.txt
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD)
 
 # The Debian package, from the same build: $(BUILD)/tolm_<version>_<arch>.deb
 .PHONY: package
 package: build
 	cmake --build $(BUILD) --target package
+
+# The web edition: Emscripten builds the story into WebAssembly, and the site, a plain static
+# folder, lands in $(WEB_BUILD)/site/. The pictures come from the desktop build's drawing program.
+WEB_BUILD := build-web
+WEB_HOST  ?= 127.0.0.1
+WEB_PORT  ?= 8000
+EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
+
+web: deps $(CONFIGURED)
+	cmake --build $(BUILD) --target tolm_pictures
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DTOLM_PICTURES_TOOL=$(abspath $(BUILD))/tools/pictures/tolm_pictures
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD)
+
+# Serves the site on the loopback address only; Ctrl+C stops it.
+run-web: web
+	@echo "Tolm is at http://$(WEB_HOST):$(WEB_PORT)/"
+	/usr/bin/python3 -m http.server --bind $(WEB_HOST) --directory $(WEB_BUILD)/site $(WEB_PORT)
+
+# A zip with index.html at its root, as game hosts take it: $(WEB_BUILD)/tolm-web.zip
+web-package: web
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) --target web_package
+
+# The page in headless Chromium at 1920x1080, 1280x800 and 640x360: $(WEB_BUILD)/screenshots/
+web-shots: web
+	NODE_PATH=$(abspath $(WEB_BUILD))/tests/web/npm/node_modules \
+	    node tools/web_shots/web_shots.cjs $(WEB_BUILD)/site $(WEB_BUILD)/screenshots

@@ -30,6 +30,8 @@ MEMORY_GOAL_MIB = 8.0   # above the minimal window's peak
 MAXIMIZED_FIRST_PAINT_GOAL = 1.3
 MAXIMIZED_MEMORY_GOAL_MIB = 6.0
 REACTION_GOAL_MS = 16.0  # one frame at 60 Hz
+WEB_BYTES_GOAL = 1024 * 1024  # fetched until the first scene shows
+WEB_PAINT_GOAL = 1.5     # times a static page with the same first text and one button
 
 
 def start_xvfb(screen):
@@ -115,14 +117,28 @@ def stripped_size(program):
         return stripped.stat().st_size
 
 
+def run_web(script, build):
+    """The web edition in headless Chromium; nothing when it is not built."""
+    site = Path(build) / "site"
+    client = Path(build) / "tests" / "web" / "npm" / "node_modules"
+    playthroughs = Path(build) / "tests" / "web" / "playthroughs.json"
+    if not (site / "index.html").exists() or not client.exists():
+        return None
+    result = subprocess.run(["node", script, str(site), str(playthroughs)], capture_output=True, text=True,
+                            timeout=600, env=dict(os.environ, NODE_PATH=str(client)))
+    if result.returncode != 0:
+        sys.exit(f"the web benchmark failed:\n{result.stdout}{result.stderr}")
+    return key_values(result.stdout)
+
+
 def verdict(met):
     return "met" if met else "NOT met"
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    for name in ("minimal", "plain", "game", "reaction", "engine", "program", "art", "out"):
-        parser.add_argument("--" + name, required=True)
+    for name in ("minimal", "plain", "game", "reaction", "engine", "program", "art", "out", "web_bench", "web_build"):
+        parser.add_argument("--" + name.replace("_", "-"), dest=name, required=True)
     args = parser.parse_args()
 
     load_before = os.getloadavg()[0]
@@ -145,6 +161,7 @@ def main():
             process.wait()
     reaction = run_reaction(args.reaction, base_env)
     engine = run_engine(args.engine)
+    web = run_web(args.web_bench, args.web_build)
     load_after = os.getloadavg()[0]
 
     lines = []
@@ -217,6 +234,22 @@ def main():
         f"for {int(explore['states']):,} states")
     out("")
 
+    if web:
+        out(f"The web edition, headless Chromium, served from the loopback ({web['runs']} runs, interleaved)")
+        out(f"  fetched until the first scene is painted: {int(web['bytes_first_scene']):,} bytes; the whole site "
+            f"{int(web['site_bytes']):,} bytes; the WebAssembly module {int(web['wasm_bytes']):,} bytes")
+        out(f"  navigation to the first scene painted (largest contentful paint), ms: min / median / max")
+        out(f"    Tolm                                      {web['game_painted_min']:>6} / {web['game_painted_median']:>6} / "
+            f"{web['game_painted_max']:>6}")
+        out(f"    static page, same first text and a button {web['static_painted_min']:>6} / "
+            f"{web['static_painted_median']:>6} / {web['static_painted_max']:>6}")
+        out(f"    the same static page in the story's web font        {web['fonts_painted_median']:>6} (median)")
+        out(f"  click to the next painted frame: {web['click_samples']} clicks, median {web['click_median']} ms, "
+            f"90th percentile {web['click_p90']} ms, max {web['click_max']} ms")
+    else:
+        out("The web edition: not built (make web)")
+    out("")
+
     out("Goals")
     # Start-up is what a player waits for: from the exec of the program to its first frame.
     # From main alone (the loader left out) is shown beside it.
@@ -239,6 +272,17 @@ def main():
         f"{verdict(reaction_median < REACTION_GOAL_MS)}")
     out(f"  resize to repainted median < {REACTION_GOAL_MS:.0f} ms: {resize_median:.2f} ms — "
         f"{verdict(resize_median < REACTION_GOAL_MS)}")
+
+    if web:
+        bytes_ = int(web["bytes_first_scene"])
+        out(f"  web: fetched until the first scene ≤ 1 MiB: {bytes_:,} bytes — {verdict(bytes_ <= WEB_BYTES_GOAL)}")
+        ratio = float(web["game_painted_median"]) / float(web["static_painted_median"])
+        with_fonts = float(web["game_painted_median"]) / float(web["fonts_painted_median"])
+        out(f"  web: first scene painted ≤ {WEB_PAINT_GOAL}× the static page: {ratio:.2f}× "
+            f"({with_fonts:.2f}× the static page in the web font) — {verdict(ratio <= WEB_PAINT_GOAL)}")
+        click = float(web["click_median"])
+        out(f"  web: click to the next frame, median < {REACTION_GOAL_MS:.0f} ms: {click:.2f} ms — "
+            f"{verdict(click < REACTION_GOAL_MS)}")
 
     table = "\n".join(lines)
     print(table)

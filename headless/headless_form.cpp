@@ -31,7 +31,7 @@ const std::vector<ConstantText>& constantTexts() {
             const std::string_view s = content::text(key);
             t.push_back({s.data(), s.size(), key});
         }
-        std::ranges::sort(t, [](const ConstantText& a, const ConstantText& b) {
+        std::sort(t.begin(), t.end(), [](const ConstantText& a, const ConstantText& b) {
             return std::less<>{}(a.data, b.data) || (a.data == b.data && a.key < b.key);
         });
         return t;
@@ -41,7 +41,9 @@ const std::vector<ConstantText>& constantTexts() {
 
 std::optional<Text> constantKey(std::string_view text) {
     const auto& table = constantTexts();
-    auto it = std::ranges::lower_bound(table, text.data(), std::less<>{}, &ConstantText::data);
+    auto it = std::lower_bound(table.begin(), table.end(), text.data(), [](const ConstantText& t, const char* data) {
+        return std::less<>{}(t.data, data);
+    });
     for (; it != table.end() && it->data == text.data(); ++it)
         if (it->size == text.size()) return it->key;
     return std::nullopt;

@@ -2,7 +2,9 @@
 #include "runtime/convert.h"
 
 #include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <system_error>
 
@@ -32,7 +34,20 @@ std::optional<double> toNumber(std::string_view text) {
     const char* first = text.data();
     if (text.front() == '+') ++first;
     double value = 0;
+#if defined(__cpp_lib_to_chars)
     auto [end, ec] = std::from_chars(first, text.data() + text.size(), value);
+#else
+    // libc++ 14, the web edition's, reads no floating-point text yet; strtod reads the same
+    // decimal forms in the C locale the WebAssembly module always runs in, and hexadecimal too,
+    // which from_chars would stop at.
+    if (text.find_first_of("xX") != std::string_view::npos) return std::nullopt;
+    const std::string terminated(first, text.data() + text.size());
+    char* stop = nullptr;
+    errno = 0;
+    value = std::strtod(terminated.c_str(), &stop);
+    const char* end = first + (stop - terminated.c_str());
+    const std::errc ec = errno == ERANGE ? std::errc::result_out_of_range : std::errc();
+#endif
     if (end != text.data() + text.size()) return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
         // Out of a double's range: a negative exponent underflows to zero, anything else

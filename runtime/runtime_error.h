@@ -22,6 +22,9 @@ RuntimeError typeMismatchError();
 RuntimeError floatingPointError();
 RuntimeError propertyError();
 
+// What the player is told: the number and the message, on two lines.
+std::string playerMessage(const RuntimeError& error);
+
 // The player sees the error before the program ends; tests record it instead.
 class Reporter {
 public:

@@ -22,7 +22,7 @@ inline std::set<Control> setOf(const std::vector<Control>& v) { return {v.begin(
 // The controls in a and not in b: what a choice showed (after minus before) or hid.
 inline std::set<Control> minus(const std::set<Control>& a, const std::set<Control>& b) {
     std::set<Control> out;
-    std::ranges::set_difference(a, b, std::inserter(out, out.end()));
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::inserter(out, out.end()));
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string_view>
 
+
 namespace tolm::pictures {
 namespace {
 
@@ -123,6 +124,15 @@ void putChunk(Bytes& out, std::string_view type, std::span<const std::uint8_t> d
     put32BigEndian(out, crc32(typed));
 }
 
+void putPngHeader(Bytes& out, const Canvas& image, std::uint8_t bitDepth, std::uint8_t colourType) {
+    Bytes header;
+    put32BigEndian(header, static_cast<std::uint32_t>(image.width()));
+    put32BigEndian(header, static_cast<std::uint32_t>(image.height()));
+    header.insert(header.end(), {bitDepth, colourType, 0, 0, 0});  // deflate, no filter, no interlace
+    out.insert(out.end(), {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'});
+    putChunk(out, "IHDR", header);
+}
+
 }  // namespace
 
 Bytes bmpFile(const Canvas& picture) {
@@ -196,10 +206,6 @@ Bytes iconGroup(std::span<const IconImage> images, std::span<const std::uint16_t
 }
 
 Bytes pngFile(const Canvas& image, PngPacking packing) {
-    Bytes header;
-    put32BigEndian(header, static_cast<std::uint32_t>(image.width()));
-    put32BigEndian(header, static_cast<std::uint32_t>(image.height()));
-    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, no filter, no interlace
     Bytes raw;
     for (int y = 0; y < image.height(); ++y) {
         raw.push_back(0);  // this row unfiltered
@@ -209,12 +215,37 @@ Bytes pngFile(const Canvas& image, PngPacking packing) {
             raw.insert(raw.end(), {c.red, c.green, c.blue, static_cast<std::uint8_t>(opaque ? 255 : 0)});
         }
     }
-    Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    putChunk(out, "IHDR", header);
+    Bytes out;
+    putPngHeader(out, image, 8, 6);  // RGBA
     constexpr std::size_t kPixelBytes = 4;
     putChunk(out, "IDAT", packing == PngPacking::Stored
                               ? zlibStored(raw)
                               : zlibDeflated(raw, kPixelBytes, 1 + kPixelBytes * static_cast<std::size_t>(image.width())));
+    putChunk(out, "IEND", {});
+    return out;
+}
+
+Bytes indexedPngFile(const Canvas& picture) {
+    requireOpaque(picture);
+    Bytes palette;
+    for (const Rgb& c : kPalette) palette.insert(palette.end(), {c.red, c.green, c.blue});
+    // Top-down rows, each led by its filter byte (none), two pixels a byte, the left one high.
+    const std::size_t stride = static_cast<std::size_t>(picture.width() + 1) / 2;
+    Bytes raw;
+    raw.reserve((stride + 1) * static_cast<std::size_t>(picture.height()));
+    for (int y = 0; y < picture.height(); ++y) {
+        raw.push_back(0);
+        const std::size_t row = raw.size();
+        raw.resize(row + stride, 0);
+        for (int x = 0; x < picture.width(); ++x) {
+            const int shift = x % 2 == 0 ? 4 : 0;
+            raw[row + static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(static_cast<int>(picture.at(x, y)) << shift);
+        }
+    }
+    Bytes out;
+    putPngHeader(out, picture, 4, 3);  // palette indices
+    putChunk(out, "PLTE", palette);
+    putChunk(out, "IDAT", zlibDeflated(raw, 1, stride + 1));  // two pixels a byte
     putChunk(out, "IEND", {});
     return out;
 }

@@ -36,4 +36,9 @@ Bytes iconGroup(std::span<const IconImage> images, std::span<const std::uint16_t
 enum class PngPacking { Stored, Deflated };
 Bytes pngFile(const Canvas& image, PngPacking packing = PngPacking::Stored);
 
+// A 4-bit indexed PNG of an opaque picture, its palette the sixteen colours in their stored
+// order and its pixels deflated: the same pixels as bmpFile() at a fraction of the bytes, for
+// the web page.
+Bytes indexedPngFile(const Canvas& picture);
+
 }  // namespace tolm::pictures

@@ -4,6 +4,8 @@
 //                                desktop's icon theme (16, 32, 48, 64, 128, 256)
 //   tolm-pictures --preview DIR  pic-N.png (whole) and pic-N-seen.png (what its box shows),
 //                                to look at a drawing while changing it
+//   tolm-pictures --web DIR      pic-1.png .. pic-14.png, the BMPs' pixels as 4-bit PNGs, and
+//                                favicon.ico, for the web page
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -51,17 +53,24 @@ Canvas seenPart(const Canvas& picture) {
     return seen;
 }
 
+std::array<IconImage, kIconImages.size()> iconImages() {
+    std::array<IconImage, kIconImages.size()> images;
+    for (std::size_t i = 0; i < kIconImages.size(); ++i) {
+        const IconEntry& entry = kIconImages[i];
+        images[i] = iconImage(drawIcon(entry.size, entry.bitsPerPixel == 1), entry.bitsPerPixel);
+    }
+    return images;
+}
+
 bool writeContent(const fs::path& dir) {
     bool ok = true;
     for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".bmp"), bmpFile(drawScene(scene)));
 
-    std::array<IconImage, kIconImages.size()> images;
+    const auto images = iconImages();
     std::array<std::uint16_t, kIconImages.size()> ids{};
     for (std::size_t i = 0; i < kIconImages.size(); ++i) {
-        const IconEntry& entry = kIconImages[i];
-        images[i] = iconImage(drawIcon(entry.size, entry.bitsPerPixel == 1), entry.bitsPerPixel);
-        ids[i] = entry.id;
-        ok &= write(dir / ("icon-" + std::to_string(entry.id) + ".bin"), images[i].bytes);
+        ids[i] = kIconImages[i].id;
+        ok &= write(dir / ("icon-" + std::to_string(ids[i]) + ".bin"), images[i].bytes);
     }
     ok &= write(dir / "icon-group.bin", iconGroup(images, ids));
     ok &= write(dir / "tolm.ico", iconFile(images));
@@ -70,6 +79,13 @@ bool writeContent(const fs::path& dir) {
         const PngPacking packing = size <= 32 ? PngPacking::Stored : PngPacking::Deflated;
         ok &= write(dir / ("tolm-" + std::to_string(size) + ".png"), pngFile(drawThemeIcon(size), packing));
     }
+    return ok;
+}
+
+bool writeWeb(const fs::path& dir) {
+    bool ok = true;
+    for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".png"), indexedPngFile(drawScene(scene)));
+    ok &= write(dir / "favicon.ico", iconFile(iconImages()));
     return ok;
 }
 
@@ -88,9 +104,11 @@ bool writePreview(const fs::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool preview = argc == 3 && std::string_view(argv[1]) == "--preview";
-    if (argc != 2 && !preview) {
-        std::fprintf(stderr, "usage: tolm-pictures [--preview] DIR\n");
+    const std::string_view mode = argc == 3 ? std::string_view(argv[1]) : std::string_view();
+    const bool preview = mode == "--preview";
+    const bool web = mode == "--web";
+    if (argc != 2 && !preview && !web) {
+        std::fprintf(stderr, "usage: tolm-pictures [--preview | --web] DIR\n");
         return 2;
     }
     const fs::path dir = argv[argc - 1];
@@ -100,5 +118,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tolm-pictures: cannot make %s: %s\n", dir.c_str(), error.message().c_str());
         return 1;
     }
-    return (preview ? writePreview(dir) : writeContent(dir)) ? 0 : 1;
+    if (preview) return writePreview(dir) ? 0 : 1;
+    return (web ? writeWeb(dir) : writeContent(dir)) ? 0 : 1;
 }

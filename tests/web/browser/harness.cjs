@@ -1,0 +1,277 @@
+// What every browser test stands on: the site served on a loopback port, a headless Chromium of
+// its own, a DevTools client, and the player's hands (real mouse, touch and key events).
+"use strict";
+
+const { spawn } = require("node:child_process");
+const fs = require("node:fs");
+const http = require("node:http");
+const os = require("node:os");
+const path = require("node:path");
+const CDP = require("chrome-remote-interface");
+
+const kTypes = {
+  ".html": "text/html; charset=utf-8",
+  ".js": "text/javascript; charset=utf-8",
+  ".css": "text/css; charset=utf-8",
+  ".wasm": "application/wasm",
+  ".png": "image/png",
+  ".woff2": "font/woff2",
+  ".ico": "image/vnd.microsoft.icon",
+  ".txt": "text/plain; charset=utf-8",
+};
+
+class Failure extends Error {}
+
+function expect(condition, message) {
+  if (!condition) throw new Failure(message);
+}
+
+function expectEqual(actual, expected, what) {
+  const a = JSON.stringify(actual);
+  const e = JSON.stringify(expected);
+  if (a !== e) throw new Failure(`${what}: got ${a}, expected ${e}`);
+}
+
+// A static file server like any game host's: the site's files, nothing else.
+function serve(site) {
+  const root = path.resolve(site);
+  const server = http.createServer((request, response) => {
+    let name = decodeURIComponent(new URL(request.url, "http://host").pathname);
+    if (name.endsWith("/")) name += "index.html";
+    const file = path.join(root, path.normalize(name));
+    if (!file.startsWith(root + path.sep)) {
+      response.writeHead(403).end();
+      return;
+    }
+    fs.readFile(file, (error, data) => {
+      if (error) {
+        response.writeHead(404).end();
+        return;
+      }
+      response.writeHead(200, { "Content-Type": kTypes[path.extname(file)] ?? "application/octet-stream" });
+      response.end(data);
+    });
+  });
+  return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
+}
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+async function waitFor(what, probe, timeoutMs = 20000) {
+  const end = Date.now() + timeoutMs;
+  for (;;) {
+    const value = await probe();
+    if (value) return value;
+    if (Date.now() > end) throw new Failure(`timed out waiting for ${what}`);
+    await sleep(25);
+  }
+}
+
+async function startChromium(profile) {
+  const args = [
+    "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+    "--disable-component-update", "--disable-sync", "--disable-default-apps", "--mute-audio",
+    `--user-data-dir=${profile}`, "--remote-debugging-address=127.0.0.1", "--remote-debugging-port=0",
+    "about:blank",
+  ];
+  // A group of its own: Debian's chromium is a script that starts the browser, and ending the
+  // group ends the browser and all its helpers.
+  const chromium = spawn(process.env.TOLM_CHROMIUM || "/usr/bin/chromium", args, { stdio: "ignore", detached: true });
+  const portFile = path.join(profile, "DevToolsActivePort");
+  const port = await waitFor("Chromium's DevTools port", () =>
+    fs.existsSync(portFile) && Number(fs.readFileSync(portFile, "utf8").split("\n")[0]));
+  return { chromium, port };
+}
+
+// One browser and one page for a test; `problems` gathers every console error and warning,
+// uncaught exception and failed or foreign request.
+class Browser {
+  static async open(site, options = {}) {
+    const b = new Browser();
+    try {
+      await b.start(site, options);
+    } catch (error) {
+      await b.close();
+      throw error;
+    }
+    return b;
+  }
+
+  async start(site, { width = 1280, height = 800, touch = false }) {
+    const b = this;
+    b.server = await serve(site);
+    b.origin = `http://127.0.0.1:${b.server.address().port}`;
+    b.profile = fs.mkdtempSync(path.join(os.tmpdir(), "tolm-chromium-"));
+    const { chromium, port } = await startChromium(b.profile);
+    b.chromium = chromium;
+    b.client = await CDP({ host: "127.0.0.1", port });
+    b.problems = [];
+    b.requests = [];
+    const { Runtime, Log, Network, Page, Emulation } = b.client;
+    Runtime.consoleAPICalled(({ type, args }) => {
+      if (type === "error" || type === "warning" || type === "assert")
+        b.problems.push(`console ${type}: ${args.map((a) => a.value ?? a.description).join(" ")}`);
+    });
+    Runtime.exceptionThrown(({ exceptionDetails }) =>
+      b.problems.push(`exception: ${exceptionDetails.exception?.description ?? exceptionDetails.text}`));
+    Log.entryAdded(({ entry }) => {
+      if (entry.level === "error" || entry.level === "warning") b.problems.push(`${entry.level}: ${entry.text} ${entry.url ?? ""}`);
+    });
+    Network.requestWillBeSent(({ request }) => b.requests.push(request.url));
+    Network.loadingFailed(({ errorText, blockedReason }) => b.problems.push(`request failed: ${errorText} ${blockedReason ?? ""}`));
+    await Promise.all([Runtime.enable(), Log.enable(), Network.enable(), Page.enable()]);
+    await b.resize(width, height, touch);
+  }
+
+  async resize(width, height, touch = false) {
+    this.width = width;
+    this.height = height;
+    await this.client.Emulation.setDeviceMetricsOverride({ width, height, deviceScaleFactor: 1, mobile: false });
+    await this.client.Emulation.setTouchEmulationEnabled({ enabled: touch, maxTouchPoints: 1 });
+  }
+
+  // Loads the game and waits until its first scene is up, fonts and all.
+  async load() {
+    const loaded = this.client.Page.loadEventFired();
+    await this.client.Page.navigate({ url: `${this.origin}/` });
+    await loaded;
+    await waitFor("the first scene", () => this.eval(
+      "!!document.querySelector('#game [data-name=\"P\"]') && document.fonts.status === 'loaded' && !!window.tolm"));
+  }
+
+  async eval(expression) {
+    const { result, exceptionDetails } = await this.client.Runtime.evaluate({
+      expression, awaitPromise: true, returnByValue: true });
+    if (exceptionDetails) throw new Failure(`in the page: ${exceptionDetails.exception?.description ?? exceptionDetails.text}`);
+    return result.value;
+  }
+
+  // What a player sees: the shown controls, the three texts, the focus, the end screen.
+  async seen() {
+    return this.eval(`(() => {
+      const all = [...document.querySelectorAll('#game [data-control]')];
+      const text = (name) => document.querySelector('#game [data-name="' + name + '"]').textContent;
+      const over = !document.getElementById('over').hidden;
+      return {
+        shown: over ? [] : all.filter((e) => e.checkVisibility()).map((e) => e.dataset.name),
+        story: text('P'), purse: text('peníze'), description: text('Popis'),
+        descriptionShown: document.querySelector('#game [data-name="Popis"]').checkVisibility(),
+        focused: document.activeElement?.dataset?.name ?? document.activeElement?.id ?? null,
+        over,
+        error: document.getElementById('error').open ? document.getElementById('error-message').textContent : null,
+      };
+    })()`);
+  }
+
+  async buttonsShown() {
+    const { shown } = await this.seen();
+    const kinds = await this.eval(`Object.fromEntries([...document.querySelectorAll('#game [data-control]')]
+      .map((e) => [e.dataset.name, e.tagName]))`);
+    return shown.filter((name) => kinds[name] === "BUTTON");
+  }
+
+  // The centre of a control (or any element by selector) on the screen, in CSS pixels.
+  async centre(name) {
+    const selector = name.startsWith("#") ? name : `#game [data-name="${name}"]`;
+    const r = await this.eval(`(() => { const e = document.querySelector('${selector}');
+      if (!e || !e.checkVisibility()) return null;
+      const r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
+    expect(r, `${name} is not shown`);
+    return { x: r[0], y: r[1] };
+  }
+
+  async mouseTo(x, y) {
+    await this.client.Input.dispatchMouseEvent({ type: "mouseMoved", x, y });
+  }
+
+  async clickAt(x, y) {
+    const { Input } = this.client;
+    await Input.dispatchMouseEvent({ type: "mouseMoved", x, y });
+    await Input.dispatchMouseEvent({ type: "mousePressed", x, y, button: "left", clickCount: 1 });
+    await Input.dispatchMouseEvent({ type: "mouseReleased", x, y, button: "left", clickCount: 1 });
+  }
+
+  // A real click where the control is shown: what lies in front there takes it.
+  async click(name) {
+    const { x, y } = await this.centre(name);
+    await this.clickAt(x, y);
+  }
+
+  async tap(name) {
+    const { x, y } = await this.centre(name);
+    const { Input } = this.client;
+    await Input.dispatchTouchEvent({ type: "touchStart", touchPoints: [{ x, y }] });
+    await Input.dispatchTouchEvent({ type: "touchEnd", touchPoints: [] });
+  }
+
+  async key(key, { shift = false } = {}) {
+    const codes = {
+      Tab: [9, "Tab"], Enter: [13, "Enter"], " ": [32, "Space"], ArrowDown: [40, "ArrowDown"],
+      ArrowUp: [38, "ArrowUp"], ArrowLeft: [37, "ArrowLeft"], ArrowRight: [39, "ArrowRight"],
+    };
+    const [keyCode, code] = codes[key];
+    const text = key === "Enter" ? "\r" : key === " " ? " " : undefined;
+    const base = { key, code, windowsVirtualKeyCode: keyCode, modifiers: shift ? 8 : 0 };
+    await this.client.Input.dispatchKeyEvent({ type: text ? "keyDown" : "rawKeyDown", text, ...base });
+    await this.client.Input.dispatchKeyEvent({ type: "keyUp", ...base });
+  }
+
+  async screenshot(file) {
+    const { data } = await this.client.Page.captureScreenshot({ format: "png" });
+    fs.mkdirSync(path.dirname(file), { recursive: true });
+    fs.writeFileSync(file, Buffer.from(data, "base64"));
+  }
+
+  // No error or warning in the console, nothing failed and nothing left the site's origin.
+  expectClean() {
+    const foreign = this.requests.filter((url) => !url.startsWith(this.origin) && !url.startsWith("data:") && url !== "about:blank");
+    expect(foreign.length === 0, `requests outside the site: ${foreign.join(", ")}`);
+    expect(this.problems.length === 0, `the page reported:\n  ${this.problems.join("\n  ")}`);
+  }
+
+  async close() {
+    try {
+      await this.client?.close();
+    } catch {
+      // The browser may be gone already; it is ended below either way.
+    }
+    const chromium = this.chromium;
+    if (chromium) {
+      const group = (signal) => {
+        try {
+          process.kill(-chromium.pid, signal);
+          return true;
+        } catch {
+          return false;  // the group is gone
+        }
+      };
+      group("SIGTERM");
+      for (let i = 0; i < 50 && group(0); ++i) await sleep(100);
+      group("SIGKILL");
+    }
+    this.server?.close();
+    // Chromium's helpers may still be writing their last files into the profile.
+    if (this.profile) fs.rmSync(this.profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 100 });
+  }
+}
+
+// Runs one test: a fresh browser, the test, a clean console; exit status 1 on any failure.
+async function run(test, options = {}) {
+  const site = process.argv[2];
+  let browser;
+  try {
+    browser = await Browser.open(site, options);
+    await test(browser);
+    browser.expectClean();
+    console.log("passed");
+  } catch (error) {
+    console.error(error instanceof Failure ? `FAILED: ${error.message}` : error);
+    process.exitCode = 1;
+  } finally {
+    await browser?.close();
+  }
+  // Nothing the test opened may keep it running.
+  process.exit();
+}
+
+module.exports = { Browser, Failure, expect, expectEqual, run, serve, sleep, waitFor };

@@ -1,0 +1,272 @@
+// The page: builds the game's window from the layout the module describes, and passes the
+// player's clicks, keys and pointer moves to the story in the module. The build appends this
+// script to the module's own loader, tolm.js, after its createTolm: one file to fetch, not two.
+
+const kBareSurface = -1;
+const kNoTab = -1;
+// What a screen reader reads out again when it changes: the story, the purse and the description.
+const kLiveLabels = ["P", "peníze", "Popis"];
+
+const game = document.getElementById("game");
+const overScreen = document.getElementById("over");
+const againButton = document.getElementById("again");
+const errorDialog = document.getElementById("error");
+
+// The fonts are on their way already (the page preloads them); decoding them now, while the
+// module compiles, lets the first scene paint as soon as it is built.
+for (const face of document.fonts) face.load().catch(() => {});
+
+let tolm = null;
+let window_ = null;    // the module's description of the window
+let elements = [];     // one page element per control, in window order
+let tabChain = [];     // the buttons, in tab order
+let konec = -1;        // the end button: it takes the focus only when no choice is left
+let playing = false;
+let failed = false;    // a runtime error ended the game; its dialog is up
+
+const byName = (name) => window_.controls.findIndex((c) => c.name === name);
+
+function fontOf(f, lineHeight) {
+  return `${f.weight} ${f.px}px/${lineHeight ? `${Math.round(f.px * 1.2)}px` : "normal"} "${f.family}"`;
+}
+
+function background(back) {
+  if (back === "face") return "var(--face)";
+  if (back === "workspace") return "var(--workspace)";
+  return back;
+}
+
+function place(el, c) {
+  const [left, top, width, height] = c.rect;
+  Object.assign(el.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
+}
+
+function makeControl(c, i) {
+  let el;
+  switch (c.kind) {
+    case "button":
+      el = document.createElement("button");
+      el.type = "button";
+      el.textContent = c.caption;
+      break;
+    case "label":
+      el = document.createElement("p");
+      el.textContent = c.caption ?? "";
+      el.style.background = background(c.back);
+      if (kLiveLabels.includes(c.name)) {
+        el.setAttribute("aria-live", "polite");
+        el.setAttribute("aria-atomic", "true");
+      }
+      // A card says what it is without the pointer too.
+      if (c.description) el.setAttribute("aria-description", c.description);
+      break;
+    case "picture": {
+      el = document.createElement("div");
+      const img = document.createElement("img");
+      img.alt = c.alt;
+      img.decoding = "async";
+      img.dataset.src = `pictures/${c.picture}`;
+      el.append(img);
+      break;
+    }
+    case "frame": {
+      el = document.createElement("div");
+      el.setAttribute("role", "group");
+      const caption = document.createElement("span");
+      caption.className = "frame-caption";
+      caption.id = `caption-${i}`;
+      caption.textContent = c.caption;
+      const outline = document.createElement("div");
+      outline.className = "frame-outline";
+      outline.style.top = `${Math.ceil(c.font.px * 1.5)}px`;
+      el.setAttribute("aria-labelledby", caption.id);
+      el.append(caption, outline);
+      el.style.background = background(c.back);
+      break;
+    }
+    case "shape":
+      el = document.createElement("div");
+      el.setAttribute("role", "img");
+      el.setAttribute("aria-label", c.alt);
+      break;
+  }
+  el.classList.add("control", c.kind);
+  el.dataset.control = String(i);
+  el.dataset.name = c.name;
+  place(el, c);
+  if (c.font) el.style.font = fontOf(c.font, c.kind === "label");
+  if (c.tooltip) el.title = c.tooltip;
+  // Window order is the stacking order, the first control in front.
+  el.style.zIndex = String(window_.controls.length - i);
+  el.hidden = !c.visible;
+  return el;
+}
+
+function build() {
+  game.replaceChildren();
+  game.style.width = `${window_.width}px`;
+  game.style.height = `${window_.height}px`;
+  game.style.font = fontOf(window_.font, false);
+  elements = window_.controls.map(makeControl);
+  // The page's own order is the tab order, which is also the order a screen reader reads in.
+  const byTab = window_.controls
+    .map((c, i) => i)
+    .sort((a, b) => {
+      const ta = window_.controls[a].tab === kNoTab ? Infinity : window_.controls[a].tab;
+      const tb = window_.controls[b].tab === kNoTab ? Infinity : window_.controls[b].tab;
+      return ta - tb;
+    });
+  const frame = window_.controls.findIndex((c) => c.kind === "frame");
+  for (const i of byTab) (window_.controls[i].inFrame ? elements[frame] : game).append(elements[i]);
+  tabChain = byTab.filter((i) => window_.controls[i].kind === "button");
+  konec = byName("Konec");
+}
+
+function fit() {
+  const s = Math.min(innerWidth / window_.width, innerHeight / window_.height);
+  const x = (innerWidth - window_.width * s) / 2;
+  const y = (innerHeight - window_.height * s) / 2;
+  game.style.transform = `translate(${x}px, ${y}px) scale(${s})`;
+}
+
+const shown = (i) => !elements[i].hidden;
+
+// The next visible button after `from` in tab order, round the chain, `step` 1 or -1.
+function nextInChain(from, step, accept) {
+  const n = tabChain.length;
+  const at = tabChain.indexOf(from);
+  for (let k = 1; k <= n; ++k) {
+    const i = tabChain[(((at + step * k) % n) + n) % n];
+    if (shown(i) && accept(i)) return i;
+  }
+  return -1;
+}
+
+function focusControl(i) {
+  if (i >= 0) elements[i].focus({ focusVisible: true });
+}
+
+// A choice that hid the focused button hands the focus to the next choice in tab order;
+// the end button takes it only when no choice is left.
+function keepFocus(focusedBefore) {
+  const i = controlOf(focusedBefore);
+  if (i < 0 || shown(i) || !playing) return;
+  const choice = nextInChain(i, 1, (j) => j !== konec);
+  focusControl(choice >= 0 ? choice : shown(konec) ? konec : -1);
+}
+
+function controlOf(node) {
+  const el = node instanceof Element ? node.closest("[data-control]") : null;
+  return el && game.contains(el) ? Number(el.dataset.control) : -1;
+}
+
+function loadPicture(i) {
+  const img = elements[i].querySelector("img");
+  if (img && !img.getAttribute("src")) img.src = img.dataset.src;
+}
+
+// The first scene shows no picture; the others follow once it is up, so that the game plays on
+// without a network.
+function loadAllPictures() {
+  window_.controls.forEach((c, i) => c.kind === "picture" && loadPicture(i));
+}
+
+const page = {
+  show(i, visible) {
+    elements[i].hidden = !visible;
+    if (visible) loadPicture(i);
+  },
+  caption(i, text) {
+    elements[i].textContent = text;
+  },
+  end() {
+    playing = false;
+    if (!failed) showOver();
+  },
+  error(message) {
+    failed = true;
+    document.getElementById("error-message").textContent = message;
+    errorDialog.showModal();
+  },
+};
+
+function showOver() {
+  game.hidden = true;
+  overScreen.hidden = false;
+  againButton.focus();
+}
+
+function start() {
+  failed = false;
+  overScreen.hidden = true;
+  game.hidden = false;
+  build();
+  playing = true;
+  tolm._tolm_start();
+  const first = nextInChain(tabChain[tabChain.length - 1], 1, (j) => j !== konec);
+  focusControl(first >= 0 ? first : konec);
+}
+
+// Every event runs its handler to the end before the focus is looked at again.
+function deliver(run) {
+  if (!playing) return;
+  const focusedBefore = document.activeElement;
+  run();
+  keepFocus(focusedBefore);
+}
+
+game.addEventListener("click", (e) => {
+  const i = controlOf(e.target);
+  if (i >= 0 && window_.controls[i].kind === "button") deliver(() => tolm._tolm_click(i));
+});
+
+// The story decides what a move means: over a card it describes the card, over the bare window
+// it puts the description away, elsewhere nothing.
+function pointerAt(e) {
+  const i = e.target === game ? kBareSurface : controlOf(e.target);
+  if (i === kBareSurface || i >= 0) deliver(() => tolm._tolm_pointer(i));
+}
+game.addEventListener("pointermove", pointerAt);
+// A finger does not hover: a tap on a card shows its description.
+game.addEventListener("pointerdown", (e) => e.pointerType !== "mouse" && pointerAt(e));
+
+game.addEventListener("keydown", (e) => {
+  const i = controlOf(e.target);
+  if (i < 0) return;
+  switch (e.key) {
+    case "ArrowDown":
+    case "ArrowRight":
+      focusControl(nextInChain(i, 1, () => true));
+      e.preventDefault();
+      break;
+    case "ArrowUp":
+    case "ArrowLeft":
+      focusControl(nextInChain(i, -1, () => true));
+      e.preventDefault();
+      break;
+    case "Enter":
+      // A held key chooses once.
+      if (e.repeat) e.preventDefault();
+      break;
+  }
+});
+
+errorDialog.addEventListener("close", showOver);
+document.getElementById("error-ok").addEventListener("click", () => errorDialog.close());
+againButton.addEventListener("click", start);
+addEventListener("resize", fit);
+
+createTolm({ page }).then((module) => {
+  tolm = module;
+  window_ = JSON.parse(tolm.UTF8ToString(tolm._tolm_window()));
+  // The story's own state, for the page's tests to hold what it shows against.
+  window.tolm = Object.freeze({
+    state: () => tolm.UTF8ToString(tolm._tolm_state()),
+    failNextOperation: () => tolm._tolm_fail_next_operation(),
+    description: window_,
+  });
+  document.title = window_.title;
+  start();
+  fit();
+  requestAnimationFrame(() => setTimeout(loadAllPictures, 0));
+});

@@ -1,0 +1,149 @@
+// Writes the layout table for the page: the page keeps no copy of it, it reads this.
+#include "web/window_description.h"
+
+#include <cstdio>
+#include <optional>
+#include <string_view>
+#include <variant>
+
+#include "content/picture.h"
+#include "content/text.h"
+#include "engine/story.h"
+#include "layout/layout.h"
+#include "web/json.h"
+
+namespace tolm::web {
+namespace {
+
+using namespace layout;
+
+std::string_view kindName(Kind kind) {
+    switch (kind) {
+        case Kind::Label: return "label";
+        case Kind::Button: return "button";
+        case Kind::PictureBox: return "picture";
+        case Kind::Frame: return "frame";
+        case Kind::Shape: return "shape";
+    }
+    return "";
+}
+
+// Each family of the layout is drawn in the free typeface that has its shapes and widths; the
+// page's style sheet declares these families with the fonts the site carries.
+std::string_view webFamily(Family family) {
+    switch (family) {
+        case Family::MsSansSerif: return "Liberation Sans";
+        case Family::BookmanOldStyle: return "URW Bookman";
+        case Family::ComicSansMs: return "Comic Neue";
+    }
+    return "";
+}
+
+constexpr int kDotsPerInch = 96;
+constexpr int kCentipointsPerInch = 7200;
+
+void font(Json& j, const Font& f) {
+    j.raw("{");
+    j.key("family", true);
+    j.string(webFamily(f.family));
+    j.key("px");
+    j.number(f.centipoints * kDotsPerInch / kCentipointsPerInch);
+    j.key("weight");
+    j.number(f.weight);
+    j.raw("}");
+}
+
+// An RGB colour as the page writes it, or the name of a system colour the style sheet defines.
+std::string colour(const BackColour& back) {
+    if (const auto* rgb = std::get_if<Rgb>(&back)) {
+        char css[8];
+        std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb->red, rgb->green, rgb->blue);
+        return css;
+    }
+    return std::get<SystemColour>(back) == SystemColour::AppWorkspace ? "workspace" : "face";
+}
+
+// What the pointer over a card shows: the text its own move handler describes.
+std::optional<content::Text> describedBy(Control c) {
+    const engine::Handler* handler = engine::handlerFor(engine::mouseMove(c));
+    if (!handler) return std::nullopt;
+    for (const engine::Step& step : handler->list())
+        if (step.action == engine::Action::Describe) return step.text;
+    return std::nullopt;
+}
+
+void control(Json& j, const ControlRow& row) {
+    j.raw("{");
+    j.key("name", true);
+    j.string(controlName(row.control));
+    j.key("kind");
+    j.string(kindName(row.kind));
+    j.key("inFrame");
+    j.raw(row.in == Container::Frame1 ? "true" : "false");
+    j.key("rect");
+    j.raw("[");
+    j.number(toPixels(row.rect.left));
+    for (int v : {row.rect.top, row.rect.width, row.rect.height}) {
+        j.raw(",");
+        j.number(toPixels(v));
+    }
+    j.raw("]");
+    j.key("visible");
+    j.raw(row.visibleAtStart ? "true" : "false");
+    if (const auto* key = std::get_if<content::Text>(&row.caption)) {
+        j.key("caption");
+        j.string(content::text(*key));
+    }
+    if (const auto* picture = std::get_if<content::Picture>(&row.caption)) {
+        j.key("picture");
+        j.string("pic-" + std::to_string(static_cast<int>(*picture) + 1) + ".png");
+        j.key("alt");
+        j.string(content::text(content::altText(*picture)));
+    }
+    if (row.kind == Kind::Shape) {
+        j.key("alt");
+        j.string(content::text(content::Text::A15));
+    }
+    if (row.font) {
+        j.key("font");
+        font(j, *row.font);
+    }
+    j.key("back");
+    j.string(colour(row.back));
+    if (row.tooltip) {
+        j.key("tooltip");
+        j.string(content::text(*row.tooltip));
+    }
+    if (const auto description = describedBy(row.control)) {
+        j.key("description");
+        j.string(content::text(*description));
+    }
+    j.key("tab");
+    j.number(row.tab);
+    j.raw("}");
+}
+
+}  // namespace
+
+std::string windowDescription() {
+    Json j;
+    j.raw("{");
+    j.key("title", true);
+    j.string(kWindowTitle);
+    j.key("width");
+    j.number(toPixels(kRestoredClientArea.width));
+    j.key("height");
+    j.number(toPixels(kRestoredClientArea.height));
+    j.key("font");
+    font(j, kWindowFont);
+    j.key("controls");
+    j.raw("[");
+    for (const ControlRow& row : kLayout) {
+        if (row.control != kLayout.front().control) j.raw(",");
+        control(j, row);
+    }
+    j.raw("]}");
+    return j.take();
+}
+
+}  // namespace tolm::web

@@ -1,0 +1,12 @@
+// The window as the page builds it: the layout table, its texts and the cards' descriptions, as JSON.
+#pragma once
+
+#include <string>
+
+namespace tolm::web {
+
+// One object: the window's title, size and font, and "controls", one entry per row of the
+// layout in window order.
+std::string windowDescription();
+
+}  // namespace tolm::web
