@@ -105,10 +105,7 @@ void QtForm::deliver(engine::Trigger trigger) {
 }
 
 void MessageBoxReporter::report(const RuntimeError& error) {
-    QMessageBox::critical(parent_, QStringLiteral("Tolm"),
-                          QStringLiteral("Chyba %1 za běhu programu:\n%2")
-                              .arg(error.number)
-                              .arg(QString::fromStdString(error.message)));
+    QMessageBox::critical(parent_, QStringLiteral("Tolm"), QString::fromStdString(playerMessage(error)));
 }
 
 }  // namespace tolm::desktop

@@ -53,6 +53,7 @@ function makeControl(c, i) {
       el = document.createElement("p");
       el.textContent = c.caption ?? "";
       el.style.background = background(c.back);
+      if (c.fore) el.style.color = c.fore;
       if (kLiveLabels.includes(c.name)) {
         el.setAttribute("aria-live", "polite");
         el.setAttribute("aria-atomic", "true");

@@ -53,13 +53,16 @@ void font(Json& j, const Font& f) {
     j.raw("}");
 }
 
-// An RGB colour as the page writes it, or the name of a system colour the style sheet defines.
+// An RGB colour as the page writes it.
+std::string colour(const Rgb& rgb) {
+    char css[8];
+    std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+    return css;
+}
+
+// A background: an RGB colour, or the name of a system colour the style sheet defines.
 std::string colour(const BackColour& back) {
-    if (const auto* rgb = std::get_if<Rgb>(&back)) {
-        char css[8];
-        std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb->red, rgb->green, rgb->blue);
-        return css;
-    }
+    if (const auto* rgb = std::get_if<Rgb>(&back)) return colour(*rgb);
     return std::get<SystemColour>(back) == SystemColour::AppWorkspace ? "workspace" : "face";
 }
 
@@ -110,6 +113,10 @@ void control(Json& j, const ControlRow& row) {
     }
     j.key("back");
     j.string(colour(row.back));
+    if (row.fore) {
+        j.key("fore");
+        j.string(colour(*row.fore));
+    }
     if (row.tooltip) {
         j.key("tooltip");
         j.string(content::text(*row.tooltip));

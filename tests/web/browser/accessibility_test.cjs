@@ -70,4 +70,19 @@ run(async (browser) => {
       "every shown label is in the tree");
     if (path.length === 7) expect(shown.includes("Popis"), "the description is shown over the card");
   }
+
+  // Every label's text can be read on its own background, the coloured cards and tally included:
+  // at least 4.5:1 by the relative luminance of the colours the page really draws.
+  const contrasts = await browser.eval(`(() => {
+    const channel = (v) => { v /= 255; return v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4; };
+    const luminance = (css) => { const [r, g, b] = css.match(/\\d+/g).map(Number);
+      return 0.2126 * channel(r) + 0.7152 * channel(g) + 0.0722 * channel(b); };
+    return [...document.querySelectorAll('#game p')].map((e) => {
+      const style = getComputedStyle(e);
+      const [a, b] = [luminance(style.color), luminance(style.backgroundColor)];
+      return [e.dataset.name, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
+    });
+  })()`);
+  expect(contrasts.length === desc.controls.filter((c) => c.kind === "label").length, "every label is measured");
+  for (const [name, ratio] of contrasts) expect(ratio >= 4.5, `${name}'s text has a contrast of ${ratio.toFixed(2)}:1`);
 });
