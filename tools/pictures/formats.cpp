@@ -1,11 +1,13 @@
 // Writers for the formats of formats.h; every multi-byte field is little-endian except in PNG.
 #include "tools/pictures/formats.h"
 
-#include "tools/pictures/zlib.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string_view>
+
+#include <zlib.h>
 
 
 namespace tolm::pictures {
@@ -101,19 +103,32 @@ void putDirectoryEntry(Bytes& out, const IconImage& image) {
     put32(out, static_cast<std::uint32_t>(image.bytes.size()));
 }
 
-std::uint32_t crc32(std::span<const std::uint8_t> data) {
-    static const auto table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) != 0 ? 0xEDB88320U ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFU;
-    for (std::uint8_t b : data) c = table[(c ^ b) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFU;
+// A zlib stream of stored deflate blocks: the bytes as they are. The smallest icons keep this
+// plain form, byte for byte as they have always been.
+Bytes zlibStored(std::span<const std::uint8_t> data) {
+    constexpr std::size_t kMaxBlock = 65535;
+    Bytes out{0x78, 0x01};
+    std::size_t at = 0;
+    do {
+        const std::size_t n = std::min(kMaxBlock, data.size() - at);
+        out.push_back(at + n == data.size() ? 1 : 0);  // last-block flag, block type 0
+        put16(out, static_cast<std::uint32_t>(n));
+        put16(out, static_cast<std::uint32_t>(~n & 0xFFFF));
+        out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
+                   data.begin() + static_cast<std::ptrdiff_t>(at + n));
+        at += n;
+    } while (at < data.size());
+    put32BigEndian(out, static_cast<std::uint32_t>(::adler32(1L, data.data(), static_cast<uInt>(data.size()))));
+    return out;
+}
+
+Bytes zlibDeflated(std::span<const std::uint8_t> data) {
+    uLongf size = compressBound(static_cast<uLong>(data.size()));
+    Bytes out(size);
+    if (compress2(out.data(), &size, data.data(), static_cast<uLong>(data.size()), Z_BEST_COMPRESSION) != Z_OK)
+        throw std::runtime_error("zlib could not deflate a picture");
+    out.resize(size);
+    return out;
 }
 
 void putChunk(Bytes& out, std::string_view type, std::span<const std::uint8_t> data) {
@@ -121,7 +136,7 @@ void putChunk(Bytes& out, std::string_view type, std::span<const std::uint8_t> d
     Bytes typed(type.begin(), type.end());
     typed.insert(typed.end(), data.begin(), data.end());
     out.insert(out.end(), typed.begin(), typed.end());
-    put32BigEndian(out, crc32(typed));
+    put32BigEndian(out, static_cast<std::uint32_t>(::crc32(0L, typed.data(), static_cast<uInt>(typed.size()))));
 }
 
 void putPngHeader(Bytes& out, const Canvas& image, std::uint8_t bitDepth, std::uint8_t colourType) {
@@ -217,10 +232,7 @@ Bytes pngFile(const Canvas& image, PngPacking packing) {
     }
     Bytes out;
     putPngHeader(out, image, 8, 6);  // RGBA
-    constexpr std::size_t kPixelBytes = 4;
-    putChunk(out, "IDAT", packing == PngPacking::Stored
-                              ? zlibStored(raw)
-                              : zlibDeflated(raw, kPixelBytes, 1 + kPixelBytes * static_cast<std::size_t>(image.width())));
+    putChunk(out, "IDAT", packing == PngPacking::Stored ? zlibStored(raw) : zlibDeflated(raw));
     putChunk(out, "IEND", {});
     return out;
 }
@@ -245,7 +257,7 @@ Bytes indexedPngFile(const Canvas& picture) {
     Bytes out;
     putPngHeader(out, picture, 4, 3);  // palette indices
     putChunk(out, "PLTE", palette);
-    putChunk(out, "IDAT", zlibDeflated(raw, 1, stride + 1));  // two pixels a byte
+    putChunk(out, "IDAT", zlibDeflated(raw));
     putChunk(out, "IEND", {});
     return out;
 }

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "tools/pictures/canvas.h"
-#include "tools/pictures/zlib.h"
 
 namespace tolm::pictures {
+
+using Bytes = std::vector<std::uint8_t>;
 
 // A 4-bit BMP: bottom-up, uncompressed, the sixteen colours as its colour table.
 Bytes bmpFile(const Canvas& picture);
@@ -31,8 +32,8 @@ Bytes iconFile(std::span<const IconImage> images);
 // its file offset.
 Bytes iconGroup(std::span<const IconImage> images, std::span<const std::uint16_t> ids);
 
-// An 8-bit RGBA PNG; clear pixels are transparent. Written without a compression library:
-// stored as it is, which is small enough for the smallest icons, or deflated by repeats.
+// An 8-bit RGBA PNG; clear pixels are transparent. Stored as it is, which is small enough for
+// the smallest icons, or deflated by zlib.
 enum class PngPacking { Stored, Deflated };
 Bytes pngFile(const Canvas& image, PngPacking packing = PngPacking::Stored);
 
