@@ -103,12 +103,9 @@ function makeControl(c, i) {
   return el;
 }
 
+// The controls the build wrote into the page for the first scene are taken over as they are;
+// a new game builds them afresh.
 function build() {
-  game.replaceChildren();
-  game.style.width = `${window_.width}px`;
-  game.style.height = `${window_.height}px`;
-  game.style.font = fontOf(window_.font, false);
-  elements = window_.controls.map(makeControl);
   // The page's own order is the tab order, which is also the order a screen reader reads in.
   const byTab = window_.controls
     .map((c, i) => i)
@@ -117,17 +114,22 @@ function build() {
       const tb = window_.controls[b].tab === kNoTab ? Infinity : window_.controls[b].tab;
       return ta - tb;
     });
-  const frame = window_.controls.findIndex((c) => c.kind === "frame");
-  for (const i of byTab) (window_.controls[i].inFrame ? elements[frame] : game).append(elements[i]);
+  const written = [...game.querySelectorAll("[data-control]")];
+  if (written.length === window_.controls.length && !elements.length) {
+    for (const el of written) elements[Number(el.dataset.control)] = el;
+  } else {
+    game.replaceChildren();
+    game.style.setProperty("--window-width", `${window_.width}px`);
+    game.style.setProperty("--window-height", `${window_.height}px`);
+    game.style.width = `${window_.width}px`;
+    game.style.height = `${window_.height}px`;
+    game.style.font = fontOf(window_.font, false);
+    elements = window_.controls.map(makeControl);
+    const frame = window_.controls.findIndex((c) => c.kind === "frame");
+    for (const i of byTab) (window_.controls[i].inFrame ? elements[frame] : game).append(elements[i]);
+  }
   tabChain = byTab.filter((i) => window_.controls[i].kind === "button");
   konec = byName("Konec");
-}
-
-function fit() {
-  const s = Math.min(innerWidth / window_.width, innerHeight / window_.height);
-  const x = (innerWidth - window_.width * s) / 2;
-  const y = (innerHeight - window_.height * s) / 2;
-  game.style.transform = `translate(${x}px, ${y}px) scale(${s})`;
 }
 
 const shown = (i) => !elements[i].hidden;
@@ -255,7 +257,6 @@ game.addEventListener("keydown", (e) => {
 errorDialog.addEventListener("close", showOver);
 document.getElementById("error-ok").addEventListener("click", () => errorDialog.close());
 againButton.addEventListener("click", start);
-addEventListener("resize", fit);
 
 createTolm({ page }).then((module) => {
   tolm = module;
@@ -268,6 +269,5 @@ createTolm({ page }).then((module) => {
   });
   document.title = window_.title;
   start();
-  fit();
   requestAnimationFrame(() => setTimeout(loadAllPictures, 0));
 });

@@ -1,0 +1,131 @@
+// Writes the first scene into the page at build time: the module and the page's own script run
+// here on a small stand-in for the browser's document, and the controls they build, in their
+// state once the story has started, go into index.html, with their placing and fonts in the
+// page's style sheet, which index.html carries inline (its hash in the policy) for the first paint
+// to wait for nothing but the fonts. The browser then paints the story before the module has
+// loaded; the script takes the elements over once it has.
+//   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS
+import crypto from "node:crypto";
+import fs from "node:fs";
+import path from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
+
+const [site, sourceIndex, sourceStyle] = process.argv.slice(2);
+
+const escapeText = (s) => s.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;");
+const escapeAttribute = (s) => escapeText(s).replace(/"/g, "&quot;");
+const kebab = (name) => name.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
+
+// The few element properties the page's script sets, kept as the attributes they stand for.
+const kReflected = { id: "id", type: "type", alt: "alt", title: "title", decoding: "decoding", className: "class" };
+
+class Element {
+  constructor(tag) {
+    this.tagName = tag;
+    this.attributes = new Map();
+    this.children = [];
+    this.parent = null;
+    this.text = "";
+    this.style = { setProperty: (name, value) => { this.style[name] = value; } };
+    this.dataset = new Proxy({}, {
+      set: (_, key, value) => (this.attributes.set(`data-${kebab(key)}`, String(value)), true),
+      get: (_, key) => this.attributes.get(`data-${kebab(key)}`),
+    });
+    this.classList = { add: (...names) => this.attributes.set("class", [this.attributes.get("class"), ...names].filter(Boolean).join(" ")) };
+    for (const [property, attribute] of Object.entries(kReflected)) {
+      Object.defineProperty(this, property, {
+        get: () => this.attributes.get(attribute) ?? "",
+        set: (value) => this.attributes.set(attribute, String(value)),
+      });
+    }
+  }
+  setAttribute(name, value) { this.attributes.set(name, String(value)); }
+  getAttribute(name) { return this.attributes.get(name) ?? null; }
+  removeAttribute(name) { this.attributes.delete(name); }
+  get hidden() { return this.attributes.has("hidden"); }
+  set hidden(value) { if (value) this.attributes.set("hidden", ""); else this.attributes.delete("hidden"); }
+  set textContent(value) { this.children = []; this.text = String(value); }
+  get textContent() { return this.text; }
+  append(...nodes) {
+    for (const node of nodes) {
+      node.parent?.children.splice(node.parent.children.indexOf(node), 1);
+      node.parent = this;
+      this.children.push(node);
+    }
+  }
+  replaceChildren() { this.children = []; }
+  contains(node) { for (let n = node; n; n = n.parent) if (n === this) return true; return false; }
+  // Only the selectors the page's script uses: a tag name, or an attribute the element has.
+  matches(selector) {
+    const attribute = /^\[([\w-]+)\]$/.exec(selector);
+    return attribute ? this.attributes.has(attribute[1]) : this.tagName === selector.toUpperCase();
+  }
+  querySelectorAll(selector) {
+    return this.children.flatMap((child) => [...(child.matches(selector) ? [child] : []), ...child.querySelectorAll(selector)]);
+  }
+  querySelector(selector) { return this.querySelectorAll(selector)[0] ?? null; }
+  focus() { document.activeElement = this; }
+  addEventListener() {}
+  showModal() {}
+}
+
+const ids = new Map(["game", "over", "again", "error", "error-message", "error-ok"].map((id) => [id, new Element("DIV")]));
+const document = {
+  createElement: (tag) => new Element(tag.toUpperCase()),
+  getElementById: (id) => ids.get(id),
+  fonts: [],
+  activeElement: null,
+  title: "",
+};
+Object.assign(globalThis, {
+  document,
+  window: globalThis,
+  innerWidth: 1280,
+  innerHeight: 800,
+  addEventListener() {},
+  requestAnimationFrame() {},
+  Element,
+  // The module fetches its WebAssembly next to itself.
+  fetch: async (url) => new Response(fs.readFileSync(fileURLToPath(url)), { headers: { "Content-Type": "application/wasm" } }),
+});
+
+await import(pathToFileURL(path.resolve(site, "tolm.js")).href);
+while (!globalThis.tolm) await new Promise((resolve) => setTimeout(resolve, 1));
+
+// Each styled element's style as a rule of the style sheet: the policy admits no style attributes.
+const rules = [];
+function rule(selector, style) {
+  const declarations = Object.entries(style).filter(([, value]) => typeof value === "string").map(([name, value]) => `${kebab(name)}: ${value};`);
+  if (declarations.length) rules.push(`${selector} { ${declarations.join(" ")} }`);
+}
+
+function markup(el, selector) {
+  rule(selector, el.style);
+  const attributes = [...el.attributes].map(([name, value]) => (value === "" && name === "hidden" ? " hidden" : ` ${name}="${escapeAttribute(value)}"`));
+  const tag = el.tagName.toLowerCase();
+  const inner = escapeText(el.text) + el.children.map((child) => markup(child, child.dataset.control !== undefined
+    ? `#game [data-control="${child.dataset.control}"]`
+    : `${selector} > .${child.getAttribute("class")}`)).join("");
+  return tag === "img" ? `<img${attributes.join("")}>` : `<${tag}${attributes.join("")}>${inner}</${tag}>`;
+}
+
+const game = ids.get("game");
+rule("#game", game.style);
+const controls = game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n");
+
+const style = `\n${fs.readFileSync(sourceStyle, "utf8")}
+/* The first scene's controls, placed by the build. */
+${rules.join("\n")}
+`;
+const hash = crypto.createHash("sha256").update(style).digest("base64");
+
+const replace = (text, what, by) => {
+  if (!text.includes(what)) throw new Error(`${sourceIndex} holds no ${what}`);
+  return text.replace(what, by);
+};
+let page = fs.readFileSync(sourceIndex, "utf8");
+page = replace(page, "style-src 'self'", `style-src 'sha256-${hash}'`);
+page = replace(page, '<link rel="stylesheet" href="page.css">', `<style>${style}</style>`);
+page = replace(page, '<main id="game" aria-label="Tolm"></main>', `<main id="game" aria-label="Tolm">\n${controls}\n</main>`);
+fs.writeFileSync(path.join(site, "index.html"), page);
+process.exit(0);
