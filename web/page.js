@@ -258,7 +258,11 @@ errorDialog.addEventListener("close", showOver);
 document.getElementById("error-ok").addEventListener("click", () => errorDialog.close());
 againButton.addEventListener("click", start);
 
-createTolm({ page }).then((module) => {
+// The first scene the page carries paints once its fonts are in; the module takes it over after
+// that frame, so as not to hold it up.
+const firstScenePainted = document.fonts.ready.then(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0))));
+
+Promise.all([createTolm({ page }), firstScenePainted]).then(([module]) => {
   tolm = module;
   window_ = JSON.parse(tolm.UTF8ToString(tolm._tolm_window()));
   // The story's own state, for the page's tests to hold what it shows against.

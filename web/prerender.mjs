@@ -73,7 +73,7 @@ const ids = new Map(["game", "over", "again", "error", "error-message", "error-o
 const document = {
   createElement: (tag) => new Element(tag.toUpperCase()),
   getElementById: (id) => ids.get(id),
-  fonts: [],
+  fonts: Object.assign([], { ready: Promise.resolve() }),
   activeElement: null,
   title: "",
 };
@@ -83,7 +83,8 @@ Object.assign(globalThis, {
   innerWidth: 1280,
   innerHeight: 800,
   addEventListener() {},
-  requestAnimationFrame() {},
+  // No frames here, and so no pictures: the first scene shows none.
+  requestAnimationFrame: (run) => setTimeout(run, 0),
   Element,
   // The module fetches its WebAssembly next to itself.
   fetch: async (url) => new Response(fs.readFileSync(fileURLToPath(url)), { headers: { "Content-Type": "application/wasm" } }),
