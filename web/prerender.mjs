@@ -125,6 +125,7 @@ const replace = (text, what, by) => {
   return text.replace(what, by);
 };
 let page = fs.readFileSync(sourceIndex, "utf8");
+page = replace(page, "<title>Tolm</title>", `<title>${escapeText(document.title)}</title>`);
 page = replace(page, "style-src 'self'", `style-src 'sha256-${hash}'`);
 page = replace(page, '<link rel="stylesheet" href="page.css">', `<style>${style}</style>`);
 page = replace(page, '<main id="game" aria-label="Tolm"></main>', `<main id="game" aria-label="Tolm">\n${controls}\n</main>`);
