@@ -26,14 +26,12 @@ QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter)
             button->installEventFilter(&keys_);
         }
         // Pointer moves are watched only where the story has something to say about them.
-        if (const engine::Handler* hover = engine::handlerFor(engine::mouseMove(row.control))) {
+        if (engine::handlerFor(engine::mouseMove(row.control))) {
             w->setMouseTracking(true);
             w->installEventFilter(this);
-            // What pointing at a card tells the eye, its description tells a screen reader.
-            for (const engine::Step& step : hover->list())
-                if (step.action == engine::Action::Describe)
-                    w->setAccessibleDescription(QString::fromUtf8(content::text(step.text)));
         }
+        if (const auto description = engine::descriptionShownBy(row.control))
+            w->setAccessibleDescription(QString::fromUtf8(content::text(*description)));
     }
     window_.installEventFilter(&keys_);
     if (engine::handlerFor(engine::kFormMouseMove)) {

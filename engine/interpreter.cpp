@@ -111,6 +111,14 @@ const Handler* handlerFor(Trigger trigger) {
     return nullptr;
 }
 
+std::optional<content::Text> descriptionShownBy(Control c) {
+    const Handler* handler = handlerFor(mouseMove(c));
+    if (!handler) return std::nullopt;
+    for (const Step& step : handler->list())
+        if (step.action == Action::Describe) return step.text;
+    return std::nullopt;
+}
+
 std::string handlerName(Trigger trigger) {
     std::string name{trigger.control ? controlName(*trigger.control) : "Form"};
     switch (trigger.event) {

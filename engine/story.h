@@ -1,6 +1,7 @@
 // The story: every handler of the window, and how an event runs one.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -14,6 +15,10 @@ std::span<const Handler> handlers();
 
 // The handler an event raises, or none (Jiříkov, Rumburk, a label without one).
 const Handler* handlerFor(Trigger trigger);
+
+// The description that pointing at the control shows, if its move handler shows one: what a
+// card tells the eye, its accessible description tells a screen reader.
+std::optional<content::Text> descriptionShownBy(Control c);
 
 // "Dál_Click", "Card1_MouseMove", "Form_Load".
 std::string handlerName(Trigger trigger);

@@ -66,15 +66,6 @@ std::string colour(const BackColour& back) {
     return std::get<SystemColour>(back) == SystemColour::AppWorkspace ? "workspace" : "face";
 }
 
-// What the pointer over a card shows: the text its own move handler describes.
-std::optional<content::Text> describedBy(Control c) {
-    const engine::Handler* handler = engine::handlerFor(engine::mouseMove(c));
-    if (!handler) return std::nullopt;
-    for (const engine::Step& step : handler->list())
-        if (step.action == engine::Action::Describe) return step.text;
-    return std::nullopt;
-}
-
 void control(Json& j, const ControlRow& row) {
     j.raw("{");
     j.key("name", true);
@@ -121,7 +112,7 @@ void control(Json& j, const ControlRow& row) {
         j.key("tooltip");
         j.string(content::text(*row.tooltip));
     }
-    if (const auto description = describedBy(row.control)) {
+    if (const auto description = engine::descriptionShownBy(row.control)) {
         j.key("description");
         j.string(content::text(*description));
     }
