@@ -23,8 +23,4 @@ constexpr Text altText(Picture key) { return static_cast<Text>(static_cast<std::
 // The picture's whole BMP file, as built into the executable.
 std::span<const std::uint8_t> pictureFile(Picture key);
 
-// Gives back the memory the file's bytes take once they are decoded; the bytes stay readable
-// (the system reads them from the program file again should anyone look).
-void releasePictureFile(Picture key);
-
 }  // namespace tolm::content

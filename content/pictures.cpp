@@ -4,11 +4,6 @@
 #include <array>
 #include <cstdint>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
-
 #include "content/embed.h"
 
 namespace tolm::content {
@@ -36,18 +31,6 @@ std::span<const std::uint8_t> pictureFile(Picture key) {
         TOLM_EMBEDDED(pic_13), TOLM_EMBEDDED(pic_14),
     };
     return files[static_cast<std::size_t>(key)];
-}
-
-void releasePictureFile([[maybe_unused]] Picture key) {
-#if defined(__linux__)
-    // The pictures live in the program file's read-only pages; once decoded, nothing reads them,
-    // and dropping the pages that lie wholly inside the file keeps them out of resident memory.
-    const auto file = pictureFile(key);
-    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-    const auto first = (reinterpret_cast<std::uintptr_t>(file.data()) + page - 1) / page * page;
-    const auto end = (reinterpret_cast<std::uintptr_t>(file.data()) + file.size()) / page * page;
-    if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
-#endif
 }
 
 }  // namespace tolm::content

@@ -81,8 +81,7 @@ QWidget* GameWindow::build(const ControlRow& row) {
         case Kind::Button: w = new ChoiceButton(captionOf(row), parent); break;
         case Kind::PictureBox: {
             const auto picture = std::get<content::Picture>(row.caption);
-            w = new PictureBox(ScenePicture::decode(content::pictureFile(picture)), parent);
-            content::releasePictureFile(picture);
+            w = new PictureBox(ScenePicture::read(content::pictureFile(picture)), parent);
             w->setAccessibleName(qText(content::altText(picture)));
             break;
         }

@@ -1,11 +1,10 @@
-// The scene pictures' decoder: the BMP's rows put top first into memory, its colours resolved.
-// Qt's BMP reader works a pixel at a time and first loads every image plugin to ask whether it
-// reads BMP; the pictures all have one known form, so here a row is one plain copy.
+// The scene pictures' reader: the BMP's header checked, its colours resolved, its rows read in
+// place. Qt's BMP reader works a pixel at a time and first loads every image plugin to ask
+// whether it reads BMP; the pictures all have one known form, so here nothing is copied at all.
 #include "desktop/scene_picture.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace tolm::desktop {
 namespace {
@@ -29,7 +28,7 @@ std::uint32_t u32(std::span<const std::uint8_t> f, std::size_t at) {
 
 }  // namespace
 
-ScenePicture ScenePicture::decode(std::span<const std::uint8_t> file) {
+ScenePicture ScenePicture::read(std::span<const std::uint8_t> file) {
     if (file.size() < kFileHeaderBytes + kInfoHeaderBytes || file[0] != 'B' || file[1] != 'M') return {};
     const std::uint32_t bitsAt = u32(file, 10);
     const std::uint32_t infoBytes = u32(file, 14);
@@ -39,7 +38,7 @@ ScenePicture ScenePicture::decode(std::span<const std::uint8_t> file) {
         u32(file, 46) != kAllColours || width <= 0 || height == 0)
         return {};
 
-    // A positive height stores the bottom row first; rows are padded to whole 32-bit words.
+    // Rows are padded to whole 32-bit words.
     const std::int64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
     const std::size_t rowBytes = (static_cast<std::size_t>(width) * kFourBitsAPixel + 31) / 32 * 4;
     const std::size_t paletteAt = kFileHeaderBytes + infoBytes;
@@ -50,18 +49,19 @@ ScenePicture ScenePicture::decode(std::span<const std::uint8_t> file) {
     ScenePicture picture;
     picture.width_ = width;
     picture.height_ = static_cast<int>(rows);
-    picture.stride_ = (static_cast<std::size_t>(width) + 1) / 2;
+    picture.rowBytes_ = rowBytes;
+    picture.bottomUp_ = height > 0;
+    picture.rows_ = file.subspan(bitsAt, rowBytes * static_cast<std::size_t>(rows));
     for (std::size_t i = 0; i < kColours; ++i) {
         const std::size_t at = paletteAt + i * kPaletteEntryBytes;
         picture.colours_[i] = qRgb(file[at + 2], file[at + 1], file[at]);
     }
-    picture.nibbles_.resize(picture.stride_ * static_cast<std::size_t>(rows));
-    for (std::size_t y = 0; y < static_cast<std::size_t>(rows); ++y) {
-        const std::size_t stored = height > 0 ? static_cast<std::size_t>(rows) - 1 - y : y;
-        std::memcpy(picture.nibbles_.data() + y * picture.stride_, file.data() + bitsAt + stored * rowBytes,
-                    picture.stride_);
-    }
     return picture;
+}
+
+const std::uint8_t* ScenePicture::row(int y) const {
+    const auto stored = static_cast<std::size_t>(bottomUp_ ? height_ - 1 - y : y);
+    return rows_.data() + stored * rowBytes_;
 }
 
 QRgb ScenePicture::colourAt(int column, const std::uint8_t* row) const {
@@ -73,9 +73,9 @@ QImage ScenePicture::pixels(QRect area) const {
     area &= QRect(QPoint(0, 0), size());
     QImage image(area.size(), QImage::Format_RGB32);
     for (int y = 0; y < area.height(); ++y) {
-        const std::uint8_t* row = nibbles_.data() + static_cast<std::size_t>(area.top() + y) * stride_;
+        const std::uint8_t* bits = row(area.top() + y);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < area.width(); ++x) out[x] = colourAt(area.left() + x, row);
+        for (int x = 0; x < area.width(); ++x) out[x] = colourAt(area.left() + x, bits);
     }
     return image;
 }
@@ -96,20 +96,19 @@ QImage ScenePicture::pixels(QRect area, double factor) const {
     };
     const std::vector<int> columns = sources(area.left(), area.width(), width_);
     const std::vector<int> rows = sources(area.top(), area.height(), height_);
-    const auto rowAt = [&](int y) { return nibbles_.data() + static_cast<std::size_t>(y) * stride_; };
     for (int y = 0; y < area.height(); ++y) {
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
         if (grid == 1) {
-            const std::uint8_t* row = rowAt(rows[static_cast<std::size_t>(y)]);
-            for (int x = 0; x < area.width(); ++x) out[x] = colourAt(columns[static_cast<std::size_t>(x)], row);
+            const std::uint8_t* bits = row(rows[static_cast<std::size_t>(y)]);
+            for (int x = 0; x < area.width(); ++x) out[x] = colourAt(columns[static_cast<std::size_t>(x)], bits);
             continue;
         }
         for (int x = 0; x < area.width(); ++x) {
             int red = 0, green = 0, blue = 0;
             for (int gy = 0; gy < grid; ++gy) {
-                const std::uint8_t* row = rowAt(rows[static_cast<std::size_t>(y * grid + gy)]);
+                const std::uint8_t* bits = row(rows[static_cast<std::size_t>(y * grid + gy)]);
                 for (int gx = 0; gx < grid; ++gx) {
-                    const QRgb c = colourAt(columns[static_cast<std::size_t>(x * grid + gx)], row);
+                    const QRgb c = colourAt(columns[static_cast<std::size_t>(x * grid + gx)], bits);
                     red += qRed(c);
                     green += qGreen(c);
                     blue += qBlue(c);

@@ -1,4 +1,4 @@
-// A scene picture decoded from its BMP file into memory, four bits a pixel, rows from the top.
+// A scene picture read in place from its BMP file: four bits a pixel, the rows where the file has them.
 #pragma once
 
 #include <QImage>
@@ -6,15 +6,17 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 namespace tolm::desktop {
 
+// Holds no pixels of its own: the rows are read from the file whenever a part is painted, so
+// start-up copies nothing and only the pages of a picture that is shown are ever read in. The
+// file must outlive the picture; the game's pictures are built into the program.
 class ScenePicture {
 public:
     // An uncompressed BMP of four bits a pixel with all sixteen colours; a null picture for any
     // other file.
-    static ScenePicture decode(std::span<const std::uint8_t> file);
+    static ScenePicture read(std::span<const std::uint8_t> file);
 
     bool isNull() const { return width_ == 0; }
     QSize size() const { return {width_, height_}; }
@@ -28,14 +30,16 @@ public:
     QImage pixels(QRect area, double factor) const;
 
 private:
+    // Row y counted from the top: two pixels a byte, the left one in the high half.
+    const std::uint8_t* row(int y) const;
     QRgb colourAt(int column, const std::uint8_t* row) const;
 
     int width_ = 0;
     int height_ = 0;
-    std::size_t stride_ = 0;
-    // Two pixels a byte, the left one in the high half, as the file keeps them: half the memory
-    // of one byte a pixel, for pictures of which a box only ever shows a corner.
-    std::vector<std::uint8_t> nibbles_;
+    std::size_t rowBytes_ = 0;
+    // A BMP of positive height stores its bottom row first.
+    bool bottomUp_ = false;
+    std::span<const std::uint8_t> rows_;
     std::array<QRgb, 16> colours_{};
 };
 

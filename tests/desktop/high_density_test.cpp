@@ -28,7 +28,7 @@ int pixelsOffTheGrid(const QImage& shown, const QImage& picture, int side) {
 TEST(HighDensity, PicturesAreDrawnAtTheScreensFullResolution) {
     testing::WidgetDriver game;
     ASSERT_EQ(game.window().devicePixelRatio(), 2);
-    const ScenePicture picture = ScenePicture::decode(content::pictureFile(content::Picture::PIC_14));
+    const ScenePicture picture = ScenePicture::read(content::pictureFile(content::Picture::PIC_14));
     struct Case {
         double scale;
         int side;

@@ -176,7 +176,7 @@ TEST_F(Scaled, PicturesKeepHardPixelEdgesWhenEnlarged) {
     game.play({Vyjit});
     QWidget* box = w(Domovnik);
     const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage picture = ScenePicture::decode(content::pictureFile(content::Picture::PIC_14))
+    const QImage picture = ScenePicture::read(content::pictureFile(content::Picture::PIC_14))
                                .pixels(QRect(QPoint(0, 0), shown.size() / 2));
     int wrong = 0;
     for (int y = 0; y < shown.height(); ++y)
@@ -187,7 +187,7 @@ TEST_F(Scaled, PicturesKeepHardPixelEdgesWhenEnlarged) {
 }
 
 TEST_F(Scaled, ShrunkPicturesShowTheMeanOfWhatEachPixelCovers) {
-    const ScenePicture picture = ScenePicture::decode(content::pictureFile(content::Picture::PIC_14));
+    const ScenePicture picture = ScenePicture::read(content::pictureFile(content::Picture::PIC_14));
     const QImage whole = picture.pixels(QRect(0, 0, 20, 20));
     const QImage half = picture.pixels(QRect(0, 0, 10, 10), 0.5);
     for (int y = 0; y < 10; ++y)

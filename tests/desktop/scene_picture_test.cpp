@@ -1,4 +1,4 @@
-// The scene pictures' own decoder: the same pixels as Qt's BMP reader, and no image from a
+// The scene pictures' own reader: the same pixels as Qt's BMP reader, and no image from a
 // file of any other form.
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ TEST(ScenePictures, DecodeToTheSamePixelsAsQtsReader) {
     for (std::size_t i = 0; i < content::kPictureCount; ++i) {
         SCOPED_TRACE("PIC-" + std::to_string(i + 1));
         const auto file = content::pictureFile(static_cast<content::Picture>(i));
-        const ScenePicture ours = ScenePicture::decode(file);
+        const ScenePicture ours = ScenePicture::read(file);
         const QImage qts = QImage::fromData(file.data(), static_cast<int>(file.size()), "BMP");
         ASSERT_FALSE(qts.isNull());
         EXPECT_EQ(ours.size(), qts.size());
@@ -71,7 +71,7 @@ TEST(ScenePictures, DecodeToTheSamePixelsAsQtsReader) {
 TEST(ScenePictures, RowsStoredEitherWayUpAndAnOddWidthDecodeFromTheTopLeft) {
     for (const auto& [width, height] : {std::pair{5, 3}, std::pair{5, -3}, std::pair{8, 2}, std::pair{1, 1}}) {
         SCOPED_TRACE(std::to_string(width) + " by " + std::to_string(height));
-        const QImage image = ScenePicture::decode(smallBmp(width, height)).pixels(QRect(0, 0, 100, 100));
+        const QImage image = ScenePicture::read(smallBmp(width, height)).pixels(QRect(0, 0, 100, 100));
         ASSERT_EQ(image.size(), QSize(width, std::abs(height)));
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < width; ++x) EXPECT_EQ(image.pixel(x, y), expectedColour(x, y)) << x << ", " << y;
@@ -80,7 +80,7 @@ TEST(ScenePictures, RowsStoredEitherWayUpAndAnOddWidthDecodeFromTheTopLeft) {
 
 TEST(ScenePictures, AnyOtherFormGivesNoImage) {
     const auto good = smallBmp(5, 3);
-    ASSERT_FALSE(ScenePicture::decode(good).isNull());
+    ASSERT_FALSE(ScenePicture::read(good).isNull());
     struct Change {
         const char* what;
         std::size_t at;
@@ -96,9 +96,9 @@ TEST(ScenePictures, AnyOtherFormGivesNoImage) {
         SCOPED_TRACE(c.what);
         auto bad = good;
         put(bad, c.at, c.bytes, c.value);
-        EXPECT_TRUE(ScenePicture::decode(bad).isNull());
+        EXPECT_TRUE(ScenePicture::read(bad).isNull());
     }
-    EXPECT_TRUE(ScenePicture::decode(std::span(good).first(50)).isNull());
+    EXPECT_TRUE(ScenePicture::read(std::span(good).first(50)).isNull());
 }
 
 }  // namespace
