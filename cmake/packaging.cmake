@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # On Debian 12 libqt6gui6 brings the X11 platform plugin itself. The fonts stand in for the
 # layout's font families.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libxcb1, libxcb-xkb1, fonts-urw-base35, fonts-comic-neue, fonts-liberation2")
+    "libc6, libstdc++6, libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libxcb1, libxcb-xkb1, libfontconfig1, fonts-urw-base35, fonts-comic-neue, fonts-liberation2")
 # Where a desktop runs Wayland, the game runs there natively with Qt's Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

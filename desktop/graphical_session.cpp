@@ -1,12 +1,16 @@
 // The toolkit ends the process with an abort when no platform starts; the game says why instead.
 #include "desktop/graphical_session.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QByteArray>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <string_view>
+#include <thread>
 
 namespace tolm::desktop {
 namespace {
@@ -46,6 +50,15 @@ QStringList platformsTried(const std::string& asked) {
         tried.append(QStringLiteral("xcb"));
     }
     return tried;
+}
+
+// The platforms that draw into memory reach no display server, and start too quickly to hide
+// anything behind.
+bool reachesADisplay(const std::string& asked) {
+    const QStringList tried = platformsTried(asked);
+    return std::ranges::any_of(tried, [](const QString& platform) {
+        return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+    });
 }
 
 std::string platformsAsked(int argc, char** argv) {
@@ -89,7 +102,14 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     QStringList held;
     heldMessages = &held;
     const QtMessageHandler before = qInstallMessageHandler(whileStarting);
+    // Reading the font configuration and the font caches is the largest part of start-up that
+    // needs no window system, so it runs while the toolkit connects to the display, which is
+    // mostly waiting for the server; the toolkit finds it done when it first asks for a font.
+    // Should the toolkit fail, the process ends with the thread still reading, which is harmless.
+    std::thread fontConfiguration;
+    if (reachesADisplay(askedPlatforms)) fontConfiguration = std::thread([] { FcInit(); });
     auto app = std::make_unique<QApplication>(argc, argv);
+    if (fontConfiguration.joinable()) fontConfiguration.join();
     qInstallMessageHandler(before);
     const std::scoped_lock lock(heldMessagesLock);
     heldMessages = nullptr;
