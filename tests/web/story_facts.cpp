@@ -1,13 +1,46 @@
 // Prints the story's playthroughs from the desktop tests' own table as JSON, so the browser
-// tests play the same games and expect the same endings.
+// tests play the same games and expect the same endings; with --texts, every story text and
+// description instead, for the test that each fits its label.
 #include <cstdio>
+#include <string_view>
 
 #include "tests/support/story_cases.h"
 #include "web/json.h"
 
 using namespace tolm;
 
-int main() {
+namespace {
+
+void printTexts() {
+    web::Json j;
+    const auto list = [&j](const char* name, content::Text first, content::Text last, bool firstKey) {
+        j.key(name, firstKey);
+        j.raw("[");
+        for (auto key = static_cast<int>(first); key <= static_cast<int>(last); ++key) {
+            const auto text = static_cast<content::Text>(key);
+            j.raw(key == static_cast<int>(first) ? "{" : ",{");
+            j.key("key", true);
+            j.string(content::keyName(text));
+            j.key("text");
+            j.string(content::text(text));
+            j.raw("}");
+        }
+        j.raw("]");
+    };
+    j.raw("{");
+    list("story", content::Text::T00, content::Text::T34, true);
+    list("descriptions", content::Text::D1, content::Text::D4, false);
+    j.raw("}");
+    std::puts(j.take().c_str());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && std::string_view(argv[1]) == "--texts") {
+        printTexts();
+        return 0;
+    }
     web::Json j;
     j.raw("[");
     bool first = true;
