@@ -49,7 +49,8 @@ function staticPages(site, text, button) {
   const head = `<!DOCTYPE html><html lang="cs"><head><meta charset="utf-8"><title>Tolm</title><link rel="icon" href="data:,">`;
   fs.writeFileSync(path.join(dir, "index.html"), `${head}</head><body>${body}</body></html>`);
   fs.mkdirSync(path.join(dir, "fonts"));
-  fs.copyFileSync(path.join(site, "fonts", "urw-bookman-demi.woff2"), path.join(dir, "fonts", "urw-bookman-demi.woff2"));
+  // The game writes its fonts into its page; the build keeps the files beside the site.
+  fs.copyFileSync(path.join(site, "..", "fonts", "urw-bookman-demi.woff2"), path.join(dir, "fonts", "urw-bookman-demi.woff2"));
   fs.writeFileSync(path.join(dir, "fonts.html"), `${head}
 <link rel="preload" href="fonts/urw-bookman-demi.woff2" as="font" type="font/woff2" crossorigin>
 <style>@font-face { font-family: "URW Bookman"; src: url("fonts/urw-bookman-demi.woff2") format("woff2");

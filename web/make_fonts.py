@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Makes the page's web fonts from Debian's font packages, with each package's licence.
 
-make_fonts.py OUT_DIR SOURCE...: every letter that appears in the SOURCE files (the game's
-texts and the page) and all of printable ASCII stay; everything else is cut, and the result is
-compressed as WOFF2.
+make_fonts.py FONT_DIR LICENCE_DIR SOURCE...: every letter that appears in the SOURCE files (the
+game's texts and the page) and all of printable ASCII stay; everything else is cut, and the
+result is compressed as WOFF2 into FONT_DIR. The build writes the fonts into the page itself; the
+licences go to LICENCE_DIR, in the site.
 """
 import pathlib
 import shutil
@@ -30,9 +31,10 @@ def letters(sources):
 
 
 def main():
-    out = pathlib.Path(sys.argv[1])
+    out, licences = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     out.mkdir(parents=True, exist_ok=True)
-    text = letters(sys.argv[2:])
+    licences.mkdir(parents=True, exist_ok=True)
+    text = letters(sys.argv[3:])
     for name, face, package in FONTS:
         options = subset.Options()
         options.flavor = "woff2"
@@ -44,7 +46,7 @@ def main():
         subsetter.populate(text=text)
         subsetter.subset(font)
         subset.save_font(font, str(out / name), options)
-        shutil.copyfile(f"/usr/share/doc/{package}/copyright", out / f"{package}.copyright.txt")
+        shutil.copyfile(f"/usr/share/doc/{package}/copyright", licences / f"{package}.copyright.txt")
 
 
 if __name__ == "__main__":

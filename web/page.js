@@ -12,10 +12,6 @@ const overScreen = document.getElementById("over");
 const againButton = document.getElementById("again");
 const errorDialog = document.getElementById("error");
 
-// The fonts are on their way already (the page preloads them); decoding them now, while the
-// module compiles, lets the first scene paint as soon as it is built.
-for (const face of document.fonts) face.load().catch(() => {});
-
 let tolm = null;
 let window_ = null;    // the module's description of the window
 let elements = [];     // one page element per control, in window order
@@ -258,11 +254,8 @@ errorDialog.addEventListener("close", showOver);
 document.getElementById("error-ok").addEventListener("click", () => errorDialog.close());
 againButton.addEventListener("click", start);
 
-// The first scene the page carries paints once its fonts are in; the module takes it over after
-// that frame, so as not to hold it up.
-const firstScenePainted = document.fonts.ready.then(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0))));
-
-Promise.all([createTolm({ page }), firstScenePainted]).then(([module]) => {
+// The page loads this script once its first scene is painted; the module takes the scene over.
+createTolm({ page }).then((module) => {
   tolm = module;
   window_ = JSON.parse(tolm.UTF8ToString(tolm._tolm_window()));
   // The story's own state, for the page's tests to hold what it shows against.

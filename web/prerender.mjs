@@ -1,16 +1,17 @@
 // Writes the first scene into the page at build time: the module and the page's own script run
 // here on a small stand-in for the browser's document, and the controls they build, in their
 // state once the story has started, go into index.html, with their placing and fonts in the
-// page's style sheet, which index.html carries inline (its hash in the policy) for the first paint
-// to wait for nothing but the fonts. The browser then paints the story before the module has
+// page's style sheet. index.html carries the style sheet inline, and the web fonts inside it, so
+// that the first paint waits for no other file; the policy admits the sheet and the page's one
+// inline script by their hashes. The browser then paints the story before the module has
 // loaded; the script takes the elements over once it has.
-//   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS
+//   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS FONT_DIR
 import crypto from "node:crypto";
 import fs from "node:fs";
 import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 
-const [site, sourceIndex, sourceStyle] = process.argv.slice(2);
+const [site, sourceIndex, sourceStyle, fontDir] = process.argv.slice(2);
 
 const escapeText = (s) => s.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;");
 const escapeAttribute = (s) => escapeText(s).replace(/"/g, "&quot;");
@@ -114,11 +115,14 @@ const game = ids.get("game");
 rule("#game", game.style);
 const controls = game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n");
 
-const style = `\n${fs.readFileSync(sourceStyle, "utf8")}
+// Each font the sheet names from fonts/, written into the sheet.
+const withFonts = (sheet) => sheet.replace(/url\("fonts\/([\w.-]+\.woff2)"\)/g, (_, name) =>
+  `url("data:font/woff2;base64,${fs.readFileSync(path.join(fontDir, name)).toString("base64")}")`);
+const style = `\n${withFonts(fs.readFileSync(sourceStyle, "utf8"))}
 /* The first scene's controls, placed by the build. */
 ${rules.join("\n")}
 `;
-const hash = crypto.createHash("sha256").update(style).digest("base64");
+const hashOf = (text) => `'sha256-${crypto.createHash("sha256").update(text).digest("base64")}'`;
 
 const replace = (text, what, by) => {
   if (!text.includes(what)) throw new Error(`${sourceIndex} holds no ${what}`);
@@ -126,7 +130,9 @@ const replace = (text, what, by) => {
 };
 let page = fs.readFileSync(sourceIndex, "utf8");
 page = replace(page, "<title>Tolm</title>", `<title>${escapeText(document.title)}</title>`);
-page = replace(page, "style-src 'self'", `style-src 'sha256-${hash}'`);
+page = replace(page, "style-src 'self'", `style-src ${hashOf(style)}`);
+const scripts = [...page.matchAll(/<script>([\s\S]*?)<\/script>/g)].map(([, script]) => hashOf(script));
+page = replace(page, "script-src 'self'", ["script-src 'self'", ...scripts].join(" "));
 page = replace(page, '<link rel="stylesheet" href="page.css">', `<style>${style}</style>`);
 page = replace(page, '<main id="game" aria-label="Tolm"></main>', `<main id="game" aria-label="Tolm">\n${controls}\n</main>`);
 fs.writeFileSync(path.join(site, "index.html"), page);
