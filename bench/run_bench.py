@@ -142,26 +142,27 @@ def main():
     args = parser.parse_args()
 
     load_before = os.getloadavg()[0]
-    runtime_dir = tempfile.mkdtemp(prefix="tolm-bench-")  # mkdtemp makes it 0700, as Qt wants
-    base_env = dict(os.environ, XDG_RUNTIME_DIR=runtime_dir)
-    started = []
-    try:
-        envs = {"offscreen": dict(base_env, QT_QPA_PLATFORM="offscreen")}
-        for platform, screen in SCREENS.items():
-            server, display = start_xvfb(screen)
-            started.append(server)
-            if platform == "maximized":
-                started.append(start_window_manager(display))
-            envs[platform] = dict(base_env, QT_QPA_PLATFORM="xcb", DISPLAY=display)
-        probes = {"minimal": args.minimal, "plain": args.plain, "game": args.game}
-        start_up = measure_start_up(probes, envs)
-    finally:
-        for process in reversed(started):
-            process.terminate()
-            process.wait()
-    reaction = run_reaction(args.reaction, base_env)
-    engine = run_engine(args.engine)
-    web = run_web(args.web_bench, args.web_build)
+    # Qt wants its runtime folder private, as this one is made (0700); it goes when the runs are done.
+    with tempfile.TemporaryDirectory(prefix="tolm-bench-") as runtime_dir:
+        base_env = dict(os.environ, XDG_RUNTIME_DIR=runtime_dir)
+        started = []
+        try:
+            envs = {"offscreen": dict(base_env, QT_QPA_PLATFORM="offscreen")}
+            for platform, screen in SCREENS.items():
+                server, display = start_xvfb(screen)
+                started.append(server)
+                if platform == "maximized":
+                    started.append(start_window_manager(display))
+                envs[platform] = dict(base_env, QT_QPA_PLATFORM="xcb", DISPLAY=display)
+            probes = {"minimal": args.minimal, "plain": args.plain, "game": args.game}
+            start_up = measure_start_up(probes, envs)
+        finally:
+            for process in reversed(started):
+                process.terminate()
+                process.wait()
+        reaction = run_reaction(args.reaction, base_env)
+        engine = run_engine(args.engine)
+        web = run_web(args.web_bench, args.web_build)
     load_after = os.getloadavg()[0]
 
     lines = []
