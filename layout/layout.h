@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <variant>
 
 #include "content/picture.h"
@@ -31,6 +32,21 @@ struct Font {
     int weight;       // 400 normal, 600 semibold, 700 bold
     Charset charset;
 };
+
+// The free typeface that draws a layout family, on the desktop and on the page alike: each has
+// its family's shapes and widths. Liberation Sans keeps the narrow widths the captions were
+// sized for; a wider sans would push "Zůstat v Rumburku" onto two lines.
+constexpr std::string_view freeFamily(Family family) {
+    switch (family) {
+        case Family::MsSansSerif: return "Liberation Sans";
+        case Family::BookmanOldStyle: return "URW Bookman";
+        case Family::ComicSansMs: return "Comic Neue";
+    }
+    return {};
+}
+
+// Sizes are points at 96 dpi: every size in the layout lands on a whole pixel.
+constexpr int pixelSize(const Font& font) { return font.centipoints * 96 / 7200; }
 
 struct Rgb {
     std::uint8_t red, green, blue;

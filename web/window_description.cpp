@@ -28,26 +28,12 @@ std::string_view kindName(Kind kind) {
     return "";
 }
 
-// Each family of the layout is drawn in the free typeface that has its shapes and widths; the
-// page's style sheet declares these families with the fonts the site carries.
-std::string_view webFamily(Family family) {
-    switch (family) {
-        case Family::MsSansSerif: return "Liberation Sans";
-        case Family::BookmanOldStyle: return "URW Bookman";
-        case Family::ComicSansMs: return "Comic Neue";
-    }
-    return "";
-}
-
-constexpr int kDotsPerInch = 96;
-constexpr int kCentipointsPerInch = 7200;
-
 void font(Json& j, const Font& f) {
     j.raw("{");
     j.key("family", true);
-    j.string(webFamily(f.family));
+    j.string(freeFamily(f.family));
     j.key("px");
-    j.number(f.centipoints * kDotsPerInch / kCentipointsPerInch);
+    j.number(pixelSize(f));
     j.key("weight");
     j.number(f.weight);
     j.raw("}");
