@@ -1,4 +1,5 @@
-// The toolkit ends the process with an abort when no platform starts; the game says why instead.
+// Starts the toolkit, with the font configuration read meanwhile; when no platform starts, the
+// toolkit would end the process with an abort, and the game says why instead.
 #include "desktop/graphical_session.h"
 
 #include <fontconfig/fontconfig.h>
@@ -62,8 +63,9 @@ bool reachesADisplay(const std::string& asked) {
 }
 
 std::string platformsAsked(int argc, char** argv) {
+    // The toolkit takes its options with one dash or two.
     for (int i = 1; i + 1 < argc; ++i)
-        if (std::string_view(argv[i]) == "-platform") return argv[i + 1];
+        if (std::string_view(argv[i]) == "-platform" || std::string_view(argv[i]) == "--platform") return argv[i + 1];
     return qgetenv("QT_QPA_PLATFORM").toStdString();
 }
 
@@ -110,6 +112,8 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     if (reachesADisplay(askedPlatforms)) fontConfiguration = std::thread([] { FcInit(); });
     auto app = std::make_unique<QApplication>(argc, argv);
     if (fontConfiguration.joinable()) fontConfiguration.join();
+    // Names the menu entry, so that a Wayland desktop shows the game's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.tolm.Tolm"));
     qInstallMessageHandler(before);
     const std::scoped_lock lock(heldMessagesLock);
     heldMessages = nullptr;
