@@ -74,18 +74,14 @@ const ids = new Map(["game", "over", "again", "error", "error-message", "error-o
 const document = {
   createElement: (tag) => new Element(tag.toUpperCase()),
   getElementById: (id) => ids.get(id),
-  fonts: Object.assign([], { ready: Promise.resolve() }),
   activeElement: null,
   title: "",
 };
 Object.assign(globalThis, {
   document,
   window: globalThis,
-  innerWidth: 1280,
-  innerHeight: 800,
-  addEventListener() {},
-  // No frames here, and so no pictures: the first scene shows none.
-  requestAnimationFrame: (run) => setTimeout(run, 0),
+  // No frames here, so nothing that waits for one, the pictures, happens: the first scene shows none.
+  requestAnimationFrame() {},
   Element,
   // The module fetches its WebAssembly next to itself.
   fetch: async (url) => new Response(fs.readFileSync(fileURLToPath(url)), { headers: { "Content-Type": "application/wasm" } }),
