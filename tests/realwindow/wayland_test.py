@@ -1,8 +1,6 @@
 """The game on Wayland itself, with no X server: Debian's weston on its headless backend, the
 game with QT_QPA_PLATFORM=wayland, played through the accessibility interface (nothing like
 xdotool reaches a Wayland window) from the first scene to the town, then ended with Konec."""
-import pyatspi
-
 import realwindow as rw
 
 # The choice pressed, the story text it brings, the purse after it.
@@ -15,6 +13,8 @@ def shown_label(game, text):
 
 
 def test(game, options):
+    import pyatspi
+
     facts = game.facts
     # The compositor, not the game, decides where the window goes; it does maximize it.
     extents = game.window.queryComponent().getExtents(pyatspi.WINDOW_COORDS)

@@ -3,7 +3,6 @@
 
 
 #include <algorithm>
-#include <array>
 #include <stdexcept>
 #include <string_view>
 
