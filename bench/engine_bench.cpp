@@ -4,7 +4,8 @@
 #include <cstdint>
 
 #include "engine/story.h"
-#include "headless/headless_form.h"
+#include "headless/recording_reporter.h"
+#include "memory/memory_form.h"
 #include "tests/support/story_cases.h"
 #include "tools/explore/explorer.h"
 
@@ -33,7 +34,7 @@ void Playthroughs(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& p : games) {
             headless::RecordingReporter reporter;
-            headless::HeadlessForm form(reporter);
+            memory::MemoryForm form(reporter);
             engine::raise(form, engine::kFormLoad);
             for (const auto& step : p.steps) engine::raise(form, engine::click(step.first));
             benchmark::DoNotOptimize(form.purse());

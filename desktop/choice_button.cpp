@@ -35,13 +35,11 @@ void ChoiceButton::keyPressEvent(QKeyEvent* event) {
         click();
         return;
     }
-    // Arrows walk the same chain as Tab; a plain button would jump by geometry instead,
-    // and the buttons of one row all lie on top of each other.
     switch (event->key()) {
-        case Qt::Key_Down:
-        case Qt::Key_Right: focusNextChild(); return;
-        case Qt::Key_Up:
-        case Qt::Key_Left: focusPreviousChild(); return;
+        case Qt::Key_Up: emit arrowPressed(layout::Arrow::Up); return;
+        case Qt::Key_Down: emit arrowPressed(layout::Arrow::Down); return;
+        case Qt::Key_Left: emit arrowPressed(layout::Arrow::Left); return;
+        case Qt::Key_Right: emit arrowPressed(layout::Arrow::Right); return;
         default: QPushButton::keyPressEvent(event);
     }
 }

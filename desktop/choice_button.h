@@ -3,12 +3,18 @@
 
 #include <QPushButton>
 
+#include "layout/focus.h"
+
 namespace tolm::desktop {
 
 class ChoiceButton : public QPushButton {
     Q_OBJECT
 public:
     explicit ChoiceButton(const QString& caption, QWidget* parent);
+
+signals:
+    // The window decides where an arrow takes the focus.
+    void arrowPressed(tolm::layout::Arrow arrow);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -11,11 +11,10 @@
 #include <algorithm>
 
 #include "desktop/outline_shape.h"
+#include "layout/typography.h"
 
 namespace tolm::desktop {
 namespace {
-
-constexpr int kCaptionGap = 3;
 
 class GameStyle : public QProxyStyle {
 public:
@@ -29,12 +28,8 @@ public:
         }
         // Under the caption, where Fusion puts it, so the caption stays outside the outline.
         const auto* box = qobject_cast<const QGroupBox*>(widget);
+        const int captionHeight = box && !box->title().isEmpty() ? layout::frameOutlineTop(box->font().pixelSize()) : 0;
         const int width = outlineWidth(widget);
-        const int captionHeight =
-            box && !box->title().isEmpty()
-                ? std::max(option->fontMetrics.height(), pixelMetric(PM_ExclusiveIndicatorHeight, option, widget)) +
-                      kCaptionGap * width
-                : 0;
         paintOutline(*painter, option->rect.adjusted(0, captionHeight, 0, 0), width,
                      option->palette.color(QPalette::Mid));
     }

@@ -56,11 +56,7 @@ GameWindow::GameWindow(QWidget* parent) : QWidget(parent) {
     // The control created last stacks on top, and window order puts the first in front.
     for (auto row = kLayout.rbegin(); row != kLayout.rend(); ++row) widgets_[indexOf(row->control)]->raise();
 
-    std::vector<const ControlRow*> focusable;
-    for (const ControlRow& row : kLayout)
-        if (row.kind == Kind::Button) focusable.push_back(&row);
-    std::ranges::sort(focusable, {}, &ControlRow::tab);
-    for (const ControlRow* row : focusable) tabChain_.push_back(widget(row->control));
+    for (const Control c : layout::tabChain()) tabChain_.push_back(widget(c));
     for (std::size_t i = 1; i < tabChain_.size(); ++i) setTabOrder(tabChain_[i - 1], tabChain_[i]);
 }
 
@@ -78,7 +74,13 @@ QWidget* GameWindow::build(const ControlRow& row) {
             w = label;
             break;
         }
-        case Kind::Button: w = new ChoiceButton(captionOf(row), parent); break;
+        case Kind::Button: {
+            auto* button = new ChoiceButton(captionOf(row), parent);
+            connect(button, &ChoiceButton::arrowPressed, this,
+                    [this, c = row.control](layout::Arrow arrow) { focus(layout::afterArrow(c, arrow, shown())); });
+            w = button;
+            break;
+        }
         case Kind::PictureBox: {
             const auto picture = std::get<content::Picture>(row.caption);
             w = new PictureBox(ScenePicture::read(content::pictureFile(picture)), parent);
@@ -133,19 +135,20 @@ void GameWindow::applyScale(const SceneScale& scale) {
     }
 }
 
-void GameWindow::focusNextChoice(QWidget* from) {
-    QWidget* konec = widget(Control::Konec);
-    const auto start = std::ranges::find(tabChain_, from);
-    const std::size_t n = tabChain_.size();
-    const std::size_t first = start == tabChain_.end() ? 0 : static_cast<std::size_t>(start - tabChain_.begin()) + 1;
-    for (std::size_t i = 0; i < n; ++i) {
-        QWidget* candidate = tabChain_[(first + i) % n];
-        if (candidate != konec && !candidate->isHidden()) {
-            candidate->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-    if (!konec->isHidden()) konec->setFocus(Qt::TabFocusReason);
+layout::Shown GameWindow::shown() const {
+    layout::Shown s;
+    for (std::size_t i = 0; i < kControlCount; ++i) s[i] = !widgets_[i]->isHidden();
+    return s;
+}
+
+std::optional<Control> GameWindow::controlOf(const QWidget* w) const {
+    const auto it = std::ranges::find(widgets_, w);
+    if (!w || it == widgets_.end()) return std::nullopt;
+    return controlAt(static_cast<std::size_t>(it - widgets_.begin()));
+}
+
+void GameWindow::focus(std::optional<Control> c) {
+    if (c) widget(*c)->setFocus(Qt::TabFocusReason);
 }
 
 }  // namespace tolm::desktop

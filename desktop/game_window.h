@@ -3,8 +3,10 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "desktop/scene_scale.h"
+#include "layout/focus.h"
 #include "layout/layout.h"
 
 namespace tolm::desktop {
@@ -19,10 +21,12 @@ public:
     // Buttons that take the focus, in rising tab position.
     const std::vector<QWidget*>& tabChain() const { return tabChain_; }
 
-    // Gives the focus to the first visible choice after `from` in tab order, wrapping around
-    // (with no `from`, to the first visible choice of all). Konec is no choice: it takes the
-    // focus only when no choice is left, so a player pressing on never ends the game unawares.
-    void focusNextChoice(QWidget* from = nullptr);
+    // Which controls are shown now.
+    layout::Shown shown() const;
+    // The control a widget draws, if it draws one.
+    std::optional<Control> controlOf(const QWidget* w) const;
+    // Gives the focus to the control, if there is one.
+    void focus(std::optional<Control> c);
 
     // How the scene is fitted into the window now.
     const SceneScale& scale() const { return scale_; }

@@ -43,7 +43,7 @@ QtForm::QtForm(desktop::GameWindow& window, Reporter& reporter) : Form(reporter)
 void QtForm::start() {
     engine::raise(*this, engine::kFormLoad);
     window_.showMaximized();
-    window_.focusNextChoice();
+    window_.focus(layout::firstFocus(window_.shown()));
 }
 
 Status QtForm::setVisible(Control c, Truth value) {
@@ -63,8 +63,10 @@ Status QtForm::setCaption(Control c, std::string_view text) {
     if (!label || !supports(c, Operation::SetCaption)) return Status::Failed;
     label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     // A new story, purse or description is read out without the player hunting for it.
-    QAccessibleEvent changed(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    if (engine::captionChangesInPlay(c)) {
+        QAccessibleEvent changed(label, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     return Status::Ok;
 }
 
@@ -96,10 +98,10 @@ bool QtForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtForm::deliver(engine::Trigger trigger) {
-    QWidget* focused = window_.focusWidget();
+    const std::optional<Control> focused = window_.controlOf(window_.focusWidget());
     engine::raise(*this, trigger);
     // A choice often hides its own button; the focus then goes on to the next choice shown.
-    if (!ended() && focused && focused->isHidden()) window_.focusNextChoice(focused);
+    if (!ended()) window_.focus(layout::focusAfterEvent(focused, window_.shown()));
 }
 
 void MessageBoxReporter::report(const RuntimeError& error) {

@@ -4,15 +4,11 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
-#include <cmath>
+
+#include "layout/typography.h"
 
 namespace tolm::desktop {
 namespace {
-
-// The layout's faces space their lines at about a fifth more than the font size. Some of the
-// free faces standing in for them reserve much more (URW Bookman: 22 px for a 16 px font), which
-// would push the longest stories out of the story label.
-constexpr double kLineSpacingOfTheLayoutsFaces = 1.2;
 
 // Lays the caption out line under line; returns the height it takes.
 int layOut(QTextLayout& layout, int width, int lineHeight) {
@@ -42,7 +38,7 @@ WrappingLabel::WrappingLabel(const QString& caption, QWidget* parent) : QLabel(c
 int WrappingLabel::lineHeight() const {
     const QFontMetrics metrics(font());
     const int pixelSize = font().pixelSize() > 0 ? font().pixelSize() : metrics.height();
-    return std::min(metrics.lineSpacing(), static_cast<int>(std::lround(pixelSize * kLineSpacingOfTheLayoutsFaces)));
+    return std::min(metrics.lineSpacing(), layout::lineHeight(pixelSize));
 }
 
 int WrappingLabel::wrappedHeight(const QString& caption) const {

@@ -119,6 +119,15 @@ std::optional<content::Text> descriptionShownBy(Control c) {
     return std::nullopt;
 }
 
+bool captionChangesInPlay(Control c) {
+    for (const Handler& handler : handlers())
+        for (const Step& step : handler.list())
+            if (step.control == c &&
+                (step.action == Action::Story || step.action == Action::Describe || step.action == Action::ShowPurse))
+                return true;
+    return false;
+}
+
 std::string handlerName(Trigger trigger) {
     std::string name{trigger.control ? controlName(*trigger.control) : "Form"};
     switch (trigger.event) {

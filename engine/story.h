@@ -20,6 +20,10 @@ const Handler* handlerFor(Trigger trigger);
 // card tells the eye, its accessible description tells a screen reader.
 std::optional<content::Text> descriptionShownBy(Control c);
 
+// Whether the story rewrites the control's caption while it plays (the story, the purse, the
+// description): such a label is read out again when it changes.
+bool captionChangesInPlay(Control c);
+
 // "Dál_Click", "Card1_MouseMove", "Form_Load".
 std::string handlerName(Trigger trigger);
 

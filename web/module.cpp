@@ -1,15 +1,20 @@
-// The WebAssembly module's entry points: the page starts the game and passes on its events here.
+// The WebAssembly module's entry points: the page starts the game, passes on its events here,
+// and asks where the focus goes.
 #include <emscripten/emscripten.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/story.h"
-#include "web/web_form.h"
+#include "layout/focus.h"
+#include "memory/memory_form.h"
 #include "web/window_description.h"
 
 namespace tolm::web {
 namespace {
+
+constexpr int kNone = -1;
 
 // The page script hands its own functions to the module as Module.page.
 EM_JS(void, tolm_page_show, (int control, int visible), { Module.page.show(control, visible !== 0); });
@@ -18,13 +23,14 @@ EM_JS(void, tolm_page_caption, (int control, const char* text, int length),
 EM_JS(void, tolm_page_end, (int status), { Module.page.end(status); });
 EM_JS(void, tolm_page_error, (const char* message), { Module.page.error(UTF8ToString(message)); });
 
-class ScriptPage : public Page {
+// Every change of the story's window goes to the page as it is made.
+class ScriptPage : public memory::Listener {
 public:
-    void show(Control c, bool visible) override { tolm_page_show(static_cast<int>(indexOf(c)), visible ? 1 : 0); }
-    void caption(Control c, std::string_view text) override {
+    void shown(Control c, bool visible) override { tolm_page_show(static_cast<int>(indexOf(c)), visible ? 1 : 0); }
+    void captioned(Control c, std::string_view text) override {
         tolm_page_caption(static_cast<int>(indexOf(c)), text.data(), static_cast<int>(text.size()));
     }
-    void end(int exitStatus) override { tolm_page_end(exitStatus); }
+    void ended(int exitStatus) override { tolm_page_end(exitStatus); }
 };
 
 class DialogReporter : public runtime::Reporter {
@@ -34,9 +40,20 @@ public:
 
 ScriptPage page;
 DialogReporter reporter;
-std::unique_ptr<WebForm> form;
+std::unique_ptr<memory::MemoryForm> form;
 
-bool isControl(int i) { return i >= 0 && static_cast<std::size_t>(i) < kControlCount; }
+std::optional<Control> controlOf(int i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= kControlCount) return std::nullopt;
+    return controlAt(static_cast<std::size_t>(i));
+}
+
+// A control the player can reach: one that is shown.
+std::optional<Control> shownControl(int i) {
+    const auto c = controlOf(i);
+    return c && form && form->visible(*c) ? c : std::nullopt;
+}
+
+int indexOr(std::optional<Control> c) { return c ? static_cast<int>(indexOf(*c)) : kNone; }
 
 }  // namespace
 }  // namespace tolm::web
@@ -54,24 +71,39 @@ EMSCRIPTEN_KEEPALIVE const char* tolm_window() {
 
 // A new game on controls the page has just built in their state at start.
 EMSCRIPTEN_KEEPALIVE void tolm_start() {
-    form = std::make_unique<WebForm>(reporter, page);
+    form = std::make_unique<memory::MemoryForm>(reporter, &page);
     engine::raise(*form, engine::kFormLoad);
 }
 
 // A click on a control; the page sends only what the player can reach.
 EMSCRIPTEN_KEEPALIVE void tolm_click(int control) {
-    if (form && isControl(control) && form->visible(controlAt(static_cast<std::size_t>(control))))
-        engine::raise(*form, engine::click(controlAt(static_cast<std::size_t>(control))));
+    if (const auto c = shownControl(control)) engine::raise(*form, engine::click(*c));
 }
 
 // The pointer moved over a control, or (-1) over the bare window.
 EMSCRIPTEN_KEEPALIVE void tolm_pointer(int control) {
     if (!form) return;
-    if (control < 0) {
+    if (control == kNone) {
         engine::raise(*form, engine::kFormMouseMove);
-    } else if (isControl(control) && form->visible(controlAt(static_cast<std::size_t>(control)))) {
-        engine::raise(*form, engine::mouseMove(controlAt(static_cast<std::size_t>(control))));
+    } else if (const auto c = shownControl(control)) {
+        engine::raise(*form, engine::mouseMove(*c));
     }
+}
+
+// Where the focus goes when a game starts.
+EMSCRIPTEN_KEEPALIVE int tolm_first_focus() { return form ? indexOr(layout::firstFocus(form->visibility())) : kNone; }
+
+// Where the focus goes after an event, given what had it before (-1: nothing); -1 leaves it.
+EMSCRIPTEN_KEEPALIVE int tolm_focus_after(int focused) {
+    if (!form || form->ended()) return kNone;
+    return indexOr(layout::focusAfterEvent(controlOf(focused), form->visibility()));
+}
+
+// Where an arrow key (in the order of the description's "arrows") moves the focus from a button.
+EMSCRIPTEN_KEEPALIVE int tolm_arrow(int from, int arrow) {
+    const auto c = shownControl(from);
+    if (!c || arrow < 0 || arrow > static_cast<int>(layout::Arrow::Right)) return kNone;
+    return indexOr(layout::afterArrow(*c, static_cast<layout::Arrow>(arrow), form->visibility()));
 }
 
 // The form's own state, for the page's tests to hold the page against: one '0' or '1' per
@@ -86,13 +118,13 @@ EMSCRIPTEN_KEEPALIVE const char* tolm_state() {
     state += form->ended() ? "\nended" : "\nplaying";
     for (Control c : {Control::P, Control::penize, Control::Popis}) {
         state += '\n';
-        state += form->caption(c);
+        state += form->captionText(c);
     }
     return state.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void tolm_fail_next_operation() {
-    if (form) form->failNextOperation();
+    if (form) form->failOperationAfter(1);
 }
 
 }  // extern "C"

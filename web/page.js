@@ -1,11 +1,10 @@
 // The page: builds the game's window from the layout the module describes, and passes the
-// player's clicks, keys and pointer moves to the story in the module. The build appends this
-// script to the module's own loader, tolm.js, after its createTolm: one file to fetch, not two.
+// player's clicks, keys and pointer moves to the story in the module. Where the focus goes is the
+// module's to say. The build appends this script to the module's own loader, tolm.js, after its
+// createTolm: one file to fetch, not two.
 
 const kBareSurface = -1;
-const kNoTab = -1;
-// What a screen reader reads out again when it changes: the story, the purse and the description.
-const kLiveLabels = ["P", "peníze", "Popis"];
+const kNone = -1;
 
 const game = document.getElementById("game");
 const overScreen = document.getElementById("over");
@@ -15,15 +14,11 @@ const errorDialog = document.getElementById("error");
 let tolm = null;
 let window_ = null;    // the module's description of the window
 let elements = [];     // one page element per control, in window order
-let tabChain = [];     // the buttons, in tab order
-let konec = -1;        // the end button: it takes the focus only when no choice is left
 let playing = false;
 let failed = false;    // a runtime error ended the game; its dialog is up
 
-const byName = (name) => window_.controls.findIndex((c) => c.name === name);
-
-function fontOf(f, lineHeight) {
-  return `${f.weight} ${f.px}px/${lineHeight ? `${Math.round(f.px * 1.2)}px` : "normal"} "${f.family}"`;
+function fontOf(f, spaced) {
+  return `${f.weight} ${f.px}px/${spaced ? `${f.lineHeight}px` : "normal"} "${f.family}"`;
 }
 
 function background(back) {
@@ -50,7 +45,7 @@ function makeControl(c, i) {
       el.textContent = c.caption ?? "";
       el.style.background = background(c.back);
       if (c.fore) el.style.color = c.fore;
-      if (kLiveLabels.includes(c.name)) {
+      if (c.announced) {
         el.setAttribute("aria-live", "polite");
         el.setAttribute("aria-atomic", "true");
       }
@@ -75,7 +70,7 @@ function makeControl(c, i) {
       caption.textContent = c.caption;
       const outline = document.createElement("div");
       outline.className = "frame-outline";
-      outline.style.top = `${Math.ceil(c.font.px * 1.5)}px`;
+      outline.style.top = `${c.outlineTop}px`;
       el.setAttribute("aria-labelledby", caption.id);
       el.append(caption, outline);
       el.style.background = background(c.back);
@@ -102,14 +97,6 @@ function makeControl(c, i) {
 // The controls the build wrote into the page for the first scene are taken over as they are;
 // a new game builds them afresh.
 function build() {
-  // The page's own order is the tab order, which is also the order a screen reader reads in.
-  const byTab = window_.controls
-    .map((c, i) => i)
-    .sort((a, b) => {
-      const ta = window_.controls[a].tab === kNoTab ? Infinity : window_.controls[a].tab;
-      const tb = window_.controls[b].tab === kNoTab ? Infinity : window_.controls[b].tab;
-      return ta - tb;
-    });
   const written = [...game.querySelectorAll("[data-control]")];
   if (written.length === window_.controls.length && !elements.length) {
     for (const el of written) elements[Number(el.dataset.control)] = el;
@@ -122,36 +109,12 @@ function build() {
     game.style.font = fontOf(window_.font, false);
     elements = window_.controls.map(makeControl);
     const frame = window_.controls.findIndex((c) => c.kind === "frame");
-    for (const i of byTab) (window_.controls[i].inFrame ? elements[frame] : game).append(elements[i]);
+    for (const i of window_.readingOrder) (window_.controls[i].inFrame ? elements[frame] : game).append(elements[i]);
   }
-  tabChain = byTab.filter((i) => window_.controls[i].kind === "button");
-  konec = byName("Konec");
-}
-
-const shown = (i) => !elements[i].hidden;
-
-// The next visible button after `from` in tab order, round the chain, `step` 1 or -1.
-function nextInChain(from, step, accept) {
-  const n = tabChain.length;
-  const at = tabChain.indexOf(from);
-  for (let k = 1; k <= n; ++k) {
-    const i = tabChain[(((at + step * k) % n) + n) % n];
-    if (shown(i) && accept(i)) return i;
-  }
-  return -1;
 }
 
 function focusControl(i) {
   if (i >= 0) elements[i].focus({ focusVisible: true });
-}
-
-// A choice that hid the focused button hands the focus to the next choice in tab order;
-// the end button takes it only when no choice is left.
-function keepFocus(focusedBefore) {
-  const i = controlOf(focusedBefore);
-  if (i < 0 || shown(i) || !playing) return;
-  const choice = nextInChain(i, 1, (j) => j !== konec);
-  focusControl(choice >= 0 ? choice : shown(konec) ? konec : -1);
 }
 
 function controlOf(node) {
@@ -202,16 +165,15 @@ function start() {
   build();
   playing = true;
   tolm._tolm_start();
-  const first = nextInChain(tabChain[tabChain.length - 1], 1, (j) => j !== konec);
-  focusControl(first >= 0 ? first : konec);
+  focusControl(tolm._tolm_first_focus());
 }
 
 // Every event runs its handler to the end before the focus is looked at again.
 function deliver(run) {
   if (!playing) return;
-  const focusedBefore = document.activeElement;
+  const focusedBefore = controlOf(document.activeElement);
   run();
-  keepFocus(focusedBefore);
+  focusControl(tolm._tolm_focus_after(focusedBefore));
 }
 
 game.addEventListener("click", (e) => {
@@ -232,21 +194,13 @@ game.addEventListener("pointerdown", (e) => e.pointerType !== "mouse" && pointer
 game.addEventListener("keydown", (e) => {
   const i = controlOf(e.target);
   if (i < 0) return;
-  switch (e.key) {
-    case "ArrowDown":
-    case "ArrowRight":
-      focusControl(nextInChain(i, 1, () => true));
-      e.preventDefault();
-      break;
-    case "ArrowUp":
-    case "ArrowLeft":
-      focusControl(nextInChain(i, -1, () => true));
-      e.preventDefault();
-      break;
-    case "Enter":
-      // A held key chooses once.
-      if (e.repeat) e.preventDefault();
-      break;
+  const arrow = window_.arrows.indexOf(e.key);
+  if (arrow !== kNone) {
+    focusControl(tolm._tolm_arrow(i, arrow));
+    e.preventDefault();
+  } else if (e.key === "Enter" && e.repeat) {
+    // A held key chooses once.
+    e.preventDefault();
   }
 });
 

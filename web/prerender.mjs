@@ -5,6 +5,8 @@
 // that the first paint waits for no other file; the policy admits the sheet and the page's one
 // inline script by their hashes. The browser then paints the story before the module has
 // loaded; the script takes the elements over once it has.
+// The stand-in knows only the calls the page's script makes; any other stops the build with its
+// name, and so does a page that has not started within the time limit.
 //   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS FONT_DIR
 import crypto from "node:crypto";
 import fs from "node:fs";
@@ -12,6 +14,25 @@ import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 
 const [site, sourceIndex, sourceStyle, fontDir] = process.argv.slice(2);
+const kTimeLimitMs = 20000;
+
+function fail(message) {
+  console.error(`prerender: ${message}`);
+  process.exit(1);
+}
+process.on("uncaughtException", (e) => fail(e.stack ?? e));
+process.on("unhandledRejection", (e) => fail(e?.stack ?? e));
+
+// Reading a property the stand-in lacks names it, instead of handing the script an undefined
+// that would write a broken page without a word.
+function strict(target, what) {
+  return new Proxy(target, {
+    get(object, key, receiver) {
+      if (typeof key === "symbol" || key in object || key === "then") return Reflect.get(object, key, receiver);
+      throw new Error(`the stand-in ${what} has no ${String(key)}: teach web/prerender.mjs the page's new call`);
+    },
+  });
+}
 
 const escapeText = (s) => s.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;");
 const escapeAttribute = (s) => escapeText(s).replace(/"/g, "&quot;");
@@ -32,13 +53,14 @@ class Element {
       set: (_, key, value) => (this.attributes.set(`data-${kebab(key)}`, String(value)), true),
       get: (_, key) => this.attributes.get(`data-${kebab(key)}`),
     });
-    this.classList = { add: (...names) => this.attributes.set("class", [this.attributes.get("class"), ...names].filter(Boolean).join(" ")) };
+    this.classList = strict({ add: (...names) => this.attributes.set("class", [this.attributes.get("class"), ...names].filter(Boolean).join(" ")) }, "classList");
     for (const [property, attribute] of Object.entries(kReflected)) {
       Object.defineProperty(this, property, {
         get: () => this.attributes.get(attribute) ?? "",
         set: (value) => this.attributes.set(attribute, String(value)),
       });
     }
+    return strict(this, `<${tag.toLowerCase()}>`);
   }
   setAttribute(name, value) { this.attributes.set(name, String(value)); }
   getAttribute(name) { return this.attributes.get(name) ?? null; }
@@ -71,12 +93,14 @@ class Element {
 }
 
 const ids = new Map(["game", "over", "again", "error", "error-message", "error-ok"].map((id) => [id, new Element("DIV")]));
-const document = {
+const document = strict({
   createElement: (tag) => new Element(tag.toUpperCase()),
   getElementById: (id) => ids.get(id),
   activeElement: null,
   title: "",
-};
+  // The module's loader asks for it, and takes its own address when there is none.
+  currentScript: null,
+}, "document");
 Object.assign(globalThis, {
   document,
   window: globalThis,
@@ -88,7 +112,14 @@ Object.assign(globalThis, {
 });
 
 await import(pathToFileURL(path.resolve(site, "tolm.js")).href);
-while (!globalThis.tolm) await new Promise((resolve) => setTimeout(resolve, 1));
+const started = Date.now();
+while (!globalThis.tolm) {
+  if (Date.now() - started > kTimeLimitMs) fail(`the page had not started after ${kTimeLimitMs / 1000} s`);
+  await new Promise((resolve) => setTimeout(resolve, 1));
+}
+// What the script does once it has the module, start() and its focus included, has run by now;
+// one more turn lets an error in it be reported before the page is written.
+await new Promise((resolve) => setTimeout(resolve, 0));
 
 // Each styled element's style as a rule of the style sheet: the policy admits no style attributes.
 const rules = [];

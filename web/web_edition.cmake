@@ -8,6 +8,7 @@ add_subdirectory(runtime)
 add_subdirectory(content)
 add_subdirectory(engine)
 add_subdirectory(layout)
+add_subdirectory(memory)
 add_subdirectory(headless)
 add_subdirectory(web)
 

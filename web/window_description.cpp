@@ -9,7 +9,9 @@
 #include "content/picture.h"
 #include "content/text.h"
 #include "engine/story.h"
+#include "layout/focus.h"
 #include "layout/layout.h"
+#include "layout/typography.h"
 #include "web/json.h"
 
 namespace tolm::web {
@@ -36,6 +38,8 @@ void font(Json& j, const Font& f) {
     j.number(pixelSize(f));
     j.key("weight");
     j.number(f.weight);
+    j.key("lineHeight");
+    j.number(lineHeight(pixelSize(f)));
     j.raw("}");
 }
 
@@ -88,6 +92,14 @@ void control(Json& j, const ControlRow& row) {
         j.key("font");
         font(j, *row.font);
     }
+    if (row.kind == Kind::Frame && row.font) {
+        j.key("outlineTop");
+        j.number(frameOutlineTop(pixelSize(*row.font)));
+    }
+    if (engine::captionChangesInPlay(row.control)) {
+        j.key("announced");
+        j.raw("true");
+    }
     j.key("back");
     j.string(colour(row.back));
     if (row.fore) {
@@ -120,6 +132,17 @@ std::string windowDescription() {
     j.number(toPixels(kRestoredClientArea.height));
     j.key("font");
     font(j, kWindowFont);
+    // The page's own order is the tab order, which is also the order a screen reader reads in.
+    j.key("readingOrder");
+    j.raw("[");
+    for (const Control c : readingOrder()) {
+        if (c != readingOrder().front()) j.raw(",");
+        j.number(static_cast<int>(indexOf(c)));
+    }
+    j.raw("]");
+    // The keys that walk the tab chain, in the order of the arrows the module's tolm_arrow takes.
+    j.key("arrows");
+    j.raw(R"(["ArrowUp","ArrowDown","ArrowLeft","ArrowRight"])");
     j.key("controls");
     j.raw("[");
     for (const ControlRow& row : kLayout) {

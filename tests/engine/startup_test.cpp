@@ -5,15 +5,16 @@
 
 #include "content/text.h"
 #include "engine/story.h"
-#include "headless/headless_form.h"
+#include "headless/recording_reporter.h"
+#include "memory/memory_form.h"
 
 namespace tolm::engine {
 namespace {
 
-using headless::HeadlessForm;
+using memory::MemoryForm;
 using headless::RecordingReporter;
 
-std::set<Control> visibleControls(const HeadlessForm& form) {
+std::set<Control> visibleControls(const MemoryForm& form) {
     std::set<Control> shown;
     for (std::size_t i = 0; i < kControlCount; ++i)
         if (form.visible(controlAt(i))) shown.insert(controlAt(i));
@@ -22,7 +23,7 @@ std::set<Control> visibleControls(const HeadlessForm& form) {
 
 struct Game : ::testing::Test {
     RecordingReporter reporter;
-    HeadlessForm form{reporter};
+    MemoryForm form{reporter};
     void SetUp() override { raise(form, kFormLoad); }
 };
 
@@ -37,7 +38,7 @@ TEST_F(Game, OpensOnTheFirstSceneWithAnEmptyPurse) {
 }
 
 TEST_F(Game, BeforeLoadThePurseShowsNothing) {
-    HeadlessForm unloaded{reporter};
+    MemoryForm unloaded{reporter};
     EXPECT_EQ(unloaded.caption(Control::penize), "");
 }
 
@@ -76,7 +77,7 @@ TEST_F(Game, AFailedTestReadStopsTheHandlerBeforeTheGuardedStep) {
 
 TEST(Properties, EachKindAllowsOnlyItsOperations) {
     RecordingReporter reporter;
-    HeadlessForm form{reporter};
+    MemoryForm form{reporter};
     using runtime::Status;
     std::string text;
     runtime::Truth value = 0;
@@ -101,7 +102,7 @@ TEST(Properties, EachKindAllowsOnlyItsOperations) {
 
 TEST(Properties, VisibleReadsAsSixteenBitTruth) {
     RecordingReporter reporter;
-    HeadlessForm form{reporter};
+    MemoryForm form{reporter};
     runtime::Truth value = 7;
     form.getVisible(Control::P, value);
     EXPECT_EQ(value, -1);

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "engine/story.h"
-#include "headless/headless_form.h"
+#include "headless/recording_reporter.h"
+#include "memory/memory_form.h"
 
 namespace tolm::testing {
 
 struct HeadlessGame {
     headless::RecordingReporter reporter;
-    headless::HeadlessForm form{reporter};
+    memory::MemoryForm form{reporter};
 
     HeadlessGame() { engine::raise(form, engine::kFormLoad); }
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "headless/headless_form.h"
+#include "headless/recording_reporter.h"
 #include "desktop/qt_form.h"
 #include "desktop/game_window.h"
 

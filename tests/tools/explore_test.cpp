@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "engine/story.h"
-#include "headless/headless_form.h"
+#include "headless/recording_reporter.h"
+#include "memory/memory_form.h"
 #include "tools/explore/findings.h"
 
 namespace tolm::explore {
@@ -173,7 +174,7 @@ TEST(ExploredGame, EveryStateIsWhereItsWayLeads) {
     constexpr std::size_t kStride = 61;
     for (std::uint32_t s = 0; s < x.states.size(); s += kStride) {
         headless::RecordingReporter reporter;
-        headless::HeadlessForm form{reporter};
+        memory::MemoryForm form{reporter};
         raise(form, kFormLoad);
         for (std::uint32_t m : x.pathTo(s)) {
             const Event& e = x.eventOf(x.moves[m]);

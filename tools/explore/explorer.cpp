@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <charconv>
 
-#include "headless/headless_form.h"
+#include "headless/recording_reporter.h"
+#include "memory/memory_form.h"
 #include "layout/layout.h"
 
 namespace tolm::explore {
 namespace {
 
-using headless::HeadlessForm;
+using memory::MemoryForm;
 using layout::Kind;
 using layout::Twips;
 
@@ -56,13 +57,13 @@ std::bitset<kControlCount> coveringCentre(Control c) {
     return cover;
 }
 
-std::optional<content::Text> descriptionKey(const HeadlessForm& form) {
+std::optional<content::Text> descriptionKey(const MemoryForm& form) {
     // Popis opens with no text at all, which is what E0 is.
     if (!form.captionKey(Control::Popis) && form.captionText(Control::Popis).empty()) return content::Text::E0;
     return form.captionKey(Control::Popis);
 }
 
-bool displayShowsPurse(const HeadlessForm& form) {
+bool displayShowsPurse(const MemoryForm& form) {
     char digits[8];
     const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, form.purse());
     (void)ec;  // six characters always fit
@@ -101,7 +102,7 @@ public:
     }
 
 private:
-    void leave(std::uint32_t s, const HeadlessForm::Snapshot& snapshot) {
+    void leave(std::uint32_t s, const MemoryForm::Snapshot& snapshot) {
         const std::bitset<kControlCount> visible = out_.states[s].visible;
         for (std::size_t e = 0; e < out_.events.size(); ++e) {
             const Event& event = out_.events[e];
@@ -113,7 +114,7 @@ private:
         }
     }
 
-    void step(std::uint32_t from, const HeadlessForm::Snapshot& snapshot, std::uint8_t e, Reach reach) {
+    void step(std::uint32_t from, const MemoryForm::Snapshot& snapshot, std::uint8_t e, Reach reach) {
         // Most moves that change nothing leave the window as it was: no need to put it back.
         if (formLeftAt_ != from) form_.restore(snapshot);
         formLeftAt_ = kNoMove;
@@ -189,7 +190,7 @@ private:
 
     Exploration& out_;
     headless::RecordingReporter reporter_;
-    HeadlessForm form_{reporter_};
+    MemoryForm form_{reporter_};
     static constexpr std::uint32_t kEmptySlot = UINT32_MAX;
     struct Slot {
         std::uint32_t index = kEmptySlot;
@@ -197,8 +198,8 @@ private:
     };
     std::vector<Slot> slots_ = std::vector<Slot>(1 << 17);
     // The window in each state of the level being left, and of the level being found.
-    std::vector<HeadlessForm::Snapshot> leaving_;
-    std::vector<HeadlessForm::Snapshot> found_;
+    std::vector<MemoryForm::Snapshot> leaving_;
+    std::vector<MemoryForm::Snapshot> found_;
     std::size_t foundCount_ = 0;
     std::uint32_t formLeftAt_ = kNoMove;  // the state the window is still in, if any
 };

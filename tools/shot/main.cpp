@@ -9,7 +9,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "headless/headless_form.h"
+#include "headless/recording_reporter.h"
+#include "memory/memory_form.h"
 #include "desktop/qt_form.h"
 #include "desktop/game_style.h"
 #include "desktop/game_window.h"

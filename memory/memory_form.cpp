@@ -1,39 +1,31 @@
-// The headless window: the same property rules as the real one, held in memory.
-#include "headless/headless_form.h"
+// The window in memory: the same property rules as the real one.
+#include "memory/memory_form.h"
 
 #include <algorithm>
-#include <functional>
 
-#include "layout/access.h"
-
-namespace tolm::headless {
+namespace tolm::memory {
 
 using namespace runtime;
+using content::Text;
 using layout::Operation;
 using layout::supports;
 namespace {
 
-using content::Text;
-
 struct ConstantText {
-    const char* data;
-    std::size_t size;
+    std::string_view text;
     Text key;
 };
 
-// The story passes its texts as views of the constant table, so the address tells which
-// text it is; keys that share one text (the compiler merges equal ones) give the first key.
+// Every constant text by its words, so that a caption is known by what it says, wherever the
+// story's copy of it lives.
 const std::vector<ConstantText>& constantTexts() {
     static const std::vector<ConstantText> table = [] {
         std::vector<ConstantText> t;
         for (std::size_t i = 0; i < content::kTextCount; ++i) {
             const auto key = static_cast<Text>(i);
-            const std::string_view s = content::text(key);
-            t.push_back({s.data(), s.size(), key});
+            t.push_back({content::text(key), key});
         }
-        std::sort(t.begin(), t.end(), [](const ConstantText& a, const ConstantText& b) {
-            return std::less<>{}(a.data, b.data) || (a.data == b.data && a.key < b.key);
-        });
+        std::stable_sort(t.begin(), t.end(), [](const ConstantText& a, const ConstantText& b) { return a.text < b.text; });
         return t;
     }();
     return table;
@@ -41,59 +33,65 @@ const std::vector<ConstantText>& constantTexts() {
 
 std::optional<Text> constantKey(std::string_view text) {
     const auto& table = constantTexts();
-    auto it = std::lower_bound(table.begin(), table.end(), text.data(), [](const ConstantText& t, const char* data) {
-        return std::less<>{}(t.data, data);
-    });
-    for (; it != table.end() && it->data == text.data(); ++it)
-        if (it->size == text.size()) return it->key;
+    const auto it = std::lower_bound(table.begin(), table.end(), text,
+                                     [](const ConstantText& t, std::string_view words) { return t.text < words; });
+    if (it != table.end() && it->text == text) return it->key;
     return std::nullopt;
 }
 
 }  // namespace
 
-HeadlessForm::HeadlessForm(Reporter& reporter) : Form(reporter) {
+MemoryForm::MemoryForm(Reporter& reporter, Listener* listener) : Form(reporter), listener_(listener) {
     for (const layout::ControlRow& row : layout::kLayout) {
         visible_[indexOf(row.control)] = row.visibleAtStart;
         if (const auto* key = std::get_if<Text>(&row.caption)) keys_[indexOf(row.control)] = *key;
     }
 }
 
-bool HeadlessForm::allowed(Control c, Operation op) {
+bool MemoryForm::allowed(Control c, Operation op) {
     if (failIn_ > 0 && --failIn_ == 0) return false;
     return supports(c, op);
 }
 
-Status HeadlessForm::setVisible(Control c, Truth value) {
+Status MemoryForm::setVisible(Control c, Truth value) {
     if (!allowed(c, Operation::SetVisible)) return Status::Failed;
     visible_[indexOf(c)] = value != kFalse;
+    if (listener_) listener_->shown(c, visible_[indexOf(c)]);
     return Status::Ok;
 }
 
-Status HeadlessForm::getVisible(Control c, Truth& value) {
+Status MemoryForm::getVisible(Control c, Truth& value) {
     if (!allowed(c, Operation::GetVisible)) return Status::Failed;
     value = truth(visible_[indexOf(c)]);
     return Status::Ok;
 }
 
-Status HeadlessForm::setCaption(Control c, std::string_view text) {
+Status MemoryForm::setCaption(Control c, std::string_view text) {
     if (!allowed(c, Operation::SetCaption)) return Status::Failed;
     keys_[indexOf(c)] = constantKey(text);
     if (!keys_[indexOf(c)]) made_[indexOf(c)].assign(text);
+    if (listener_) listener_->captioned(c, text);
     return Status::Ok;
 }
 
-Status HeadlessForm::getCaption(Control c, std::string& text) {
+Status MemoryForm::getCaption(Control c, std::string& text) {
     if (!allowed(c, Operation::GetCaption)) return Status::Failed;
     text.assign(captionText(c));
     return Status::Ok;
 }
 
-std::string_view HeadlessForm::captionText(Control c) const {
+void MemoryForm::end(int exitStatus) {
+    if (exitStatus_) return;
+    exitStatus_ = exitStatus;
+    if (listener_) listener_->ended(exitStatus);
+}
+
+std::string_view MemoryForm::captionText(Control c) const {
     if (const auto key = keys_[indexOf(c)]) return content::text(*key);
     return made_[indexOf(c)];
 }
 
-void HeadlessForm::snapshot(Snapshot& into) const {
+void MemoryForm::snapshot(Snapshot& into) const {
     into.visible_ = visible_;
     into.keys_ = keys_;
     // Only labels take a caption at run time; every other caption stays as the layout gives it.
@@ -109,7 +107,7 @@ void HeadlessForm::snapshot(Snapshot& into) const {
     into.exitStatus_ = exitStatus_;
 }
 
-void HeadlessForm::restore(const Snapshot& s) {
+void MemoryForm::restore(const Snapshot& s) {
     visible_ = s.visible_;
     keys_ = s.keys_;
     for (const auto& [c, text] : s.made_) made_[indexOf(c)].assign(text);
@@ -117,4 +115,4 @@ void HeadlessForm::restore(const Snapshot& s) {
     exitStatus_ = s.exitStatus_;
 }
 
-}  // namespace tolm::headless
+}  // namespace tolm::memory

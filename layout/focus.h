@@ -1,0 +1,38 @@
+// Where the keyboard focus goes: the tab chain, the arrow keys, and the focus after a choice.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "runtime/control.h"
+
+namespace tolm::layout {
+
+// Which controls are visible now, in window order.
+using Shown = std::bitset<kControlCount>;
+
+// The buttons in rising tab position: the order Tab walks, and the order the page reads in.
+std::span<const Control> tabChain();
+
+// Every control in the order a screen reader meets it: the tab chain's order, with the
+// controls that have no tab position (the shape) last.
+std::span<const Control> readingOrder();
+
+enum class Arrow : std::uint8_t { Up, Down, Left, Right };
+
+// The arrows walk the same chain as Tab, round it, over every visible button: the buttons of
+// one row lie on top of each other, so a step by geometry would go nowhere.
+std::optional<Control> afterArrow(Control from, Arrow arrow, const Shown& shown);
+
+// Where the focus starts: on the first choice shown. Konec is no choice: it takes the focus only
+// when no choice is left, so a player pressing on never ends the game unawares.
+std::optional<Control> firstFocus(const Shown& shown);
+
+// After an event: a choice that hid the focused button hands the focus on to the next choice
+// shown in tab order, or to Konec when none is left. Nothing moves while the focused button
+// stays shown, or when no button had the focus.
+std::optional<Control> focusAfterEvent(std::optional<Control> focused, const Shown& shown);
+
+}  // namespace tolm::layout

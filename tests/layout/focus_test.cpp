@@ -1,0 +1,93 @@
+// Where the focus goes, on both front-ends: after a choice, with the arrows, and at the start.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <optional>
+
+#include "engine/story.h"
+#include "layout/focus.h"
+#include "layout/layout.h"
+
+namespace tolm::layout {
+namespace {
+
+using enum Control;
+
+Shown shownOf(std::initializer_list<Control> controls) {
+    Shown s;
+    for (Control c : controls) s.set(indexOf(c));
+    return s;
+}
+
+struct AfterEvent {
+    const char* what;
+    std::optional<Control> focused;
+    std::initializer_list<Control> shown;
+    std::optional<Control> expected;
+};
+
+TEST(Focus, AfterAChoiceGoesOnToTheNextChoiceShownAndToKonecOnlyWhenNoneIsLeft) {
+    const AfterEvent cases[] = {
+        {"the next choice in tab order", Vyjit, {Zabit, Jit, Pokracovat, Konec}, Zabit},
+        {"round the chain, past Konec", Choice5, {Vyjit, Konec}, Vyjit},
+        {"Konec when no choice is left", Vyjit, {Konec}, Konec},
+        {"nothing when nothing is shown", Vyjit, {}, std::nullopt},
+        {"stays where it is while its button is shown", Vyjit, {Vyjit, Zabit, Konec}, std::nullopt},
+        {"stays on Konec", Konec, {Vyjit, Konec}, std::nullopt},
+        {"nothing had the focus", std::nullopt, {Vyjit, Konec}, std::nullopt},
+    };
+    for (const AfterEvent& c : cases) EXPECT_EQ(focusAfterEvent(c.focused, shownOf(c.shown)), c.expected) << c.what;
+}
+
+TEST(Focus, StartsOnTheFirstChoiceAndOnKonecOnlyWithoutOne) {
+    EXPECT_EQ(firstFocus(shownOf({P, Vyjit, Konec})), Vyjit);
+    EXPECT_EQ(firstFocus(shownOf({Konec, Visit3, Dal})), Dal) << "Dál comes first in tab order";
+    EXPECT_EQ(firstFocus(shownOf({Konec})), Konec);
+}
+
+struct ArrowCase {
+    Control from;
+    Arrow arrow;
+    std::initializer_list<Control> shown;
+    Control expected;
+};
+
+TEST(Focus, ArrowsWalkTheTabChainRoundItOverEveryShownButtonKonecIncluded) {
+    const ArrowCase cases[] = {
+        {Vyjit, Arrow::Down, {Vyjit, Zabit, Konec}, Zabit},
+        {Vyjit, Arrow::Right, {Vyjit, Jit, Konec}, Jit},
+        {Jit, Arrow::Down, {Vyjit, Jit, Konec}, Konec},
+        {Konec, Arrow::Down, {Vyjit, Jit, Konec}, Vyjit},
+        {Vyjit, Arrow::Up, {Vyjit, Jit, Konec}, Konec},
+        {Konec, Arrow::Left, {Vyjit, Jit, Konec}, Jit},
+        // A covered button is reached as by Tab: Zpět lies under Vyrazit, one tab position before it.
+        {Visit1, Arrow::Down, {Zpet, Vyrazit, Visit1, Konec}, Zpet},
+        {Zpet, Arrow::Down, {Zpet, Vyrazit, Visit1, Konec}, Vyrazit},
+    };
+    for (const ArrowCase& c : cases)
+        EXPECT_EQ(afterArrow(c.from, c.arrow, shownOf(c.shown)), c.expected)
+            << controlName(c.from) << " arrow " << static_cast<int>(c.arrow);
+    EXPECT_EQ(afterArrow(Vyjit, Arrow::Down, shownOf({Vyjit})), Vyjit) << "alone, it keeps the focus";
+}
+
+TEST(Focus, TheChainHoldsEveryButtonInRisingTabPositionAndTheReadingOrderEveryControl) {
+    ASSERT_EQ(tabChain().size(), 36u);
+    for (std::size_t i = 1; i < tabChain().size(); ++i) EXPECT_LT(rowOf(tabChain()[i - 1]).tab, rowOf(tabChain()[i]).tab);
+    for (Control c : tabChain()) EXPECT_EQ(rowOf(c).kind, Kind::Button);
+
+    ASSERT_EQ(readingOrder().size(), kControlCount);
+    EXPECT_EQ(readingOrder().front(), P);
+    EXPECT_EQ(readingOrder().back(), Shape1) << "the shape has no tab position";
+    Shown seen;
+    for (Control c : readingOrder()) seen.set(indexOf(c));
+    EXPECT_TRUE(seen.all());
+}
+
+TEST(Announced, AreTheLabelsTheStoryRewritesWhileItPlays) {
+    Shown announced;
+    for (std::size_t i = 0; i < kControlCount; ++i) announced[i] = engine::captionChangesInPlay(controlAt(i));
+    EXPECT_EQ(announced, shownOf({P, penize, Popis}));
+}
+
+}  // namespace
+}  // namespace tolm::layout
