@@ -17,6 +17,10 @@ enum class Picture : std::uint8_t {
 
 inline constexpr std::size_t kPictureCount = 14;
 
+// Every picture's size in pixels; a picture box shows only its top-left corner.
+inline constexpr int kPictureWidth = 757;
+inline constexpr int kPictureHeight = 552;
+
 // What a screen reader says for the picture.
 constexpr Text altText(Picture key) { return static_cast<Text>(static_cast<std::size_t>(Text::A01) + static_cast<std::size_t>(key)); }
 

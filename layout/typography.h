@@ -13,6 +13,13 @@ inline constexpr double kLineSpacing = 1.2;
 // A label's line height for a font of `pixels`.
 inline int lineHeight(int pixels) { return static_cast<int>(std::lround(pixels * kLineSpacing)); }
 
+// The reading layout's type: the story larger than the window's, every other text at least
+// kReadingTextPixels, and buttons between kReadingButtonPixels, in lines spaced for reading.
+inline constexpr int kReadingStoryPixels = 18;
+inline constexpr int kReadingTextPixels = 16;
+inline constexpr int kReadingButtonPixels[] = {16, 24};
+inline constexpr double kReadingLineSpacing = 1.35;
+
 // The frame's outline starts below its caption, so the caption stays outside it: one and a half
 // times the caption's font size, in whole pixels.
 inline int frameOutlineTop(int captionPixels) { return static_cast<int>(std::ceil(captionPixels * 1.5)); }

@@ -31,6 +31,11 @@ public:
     }
 
     void number(int n) { out_ += std::to_string(n); }
+    void number(double d) {
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.6g", d);
+        out_ += digits;
+    }
 
     // "name": value pairs; the first of an object goes without a comma.
     void key(std::string_view name, bool first = false) {

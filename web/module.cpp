@@ -90,6 +90,15 @@ EMSCRIPTEN_KEEPALIVE void tolm_pointer(int control) {
     }
 }
 
+// A finger touched a control, or (-1) the page elsewhere. A finger does not hover: a touch on a card
+// describes it, as the pointer over it would, and a touch anywhere else is the pointer over the
+// bare window, which puts the description away.
+EMSCRIPTEN_KEEPALIVE void tolm_touch(int control) {
+    if (!form) return;
+    const auto c = shownControl(control);
+    engine::raise(*form, c && engine::handlerFor(engine::mouseMove(*c)) ? engine::mouseMove(*c) : engine::kFormMouseMove);
+}
+
 // Where the focus goes when a game starts.
 EMSCRIPTEN_KEEPALIVE int tolm_first_focus() { return form ? indexOr(layout::firstFocus(form->visibility())) : kNone; }
 

@@ -82,11 +82,16 @@ function makeControl(c, i) {
       el.setAttribute("aria-label", c.alt);
       break;
   }
-  el.classList.add("control", c.kind);
+  el.classList.add("control", c.kind, `region-${c.region}`);
+  if (c.description) el.classList.add("card");
   el.dataset.control = String(i);
   el.dataset.name = c.name;
   place(el, c);
-  if (c.font) el.style.font = fontOf(c.font, c.kind === "label");
+  if (c.font) {
+    el.style.font = fontOf(c.font, c.kind === "label");
+    // The reading layout sizes the text from the window's own size.
+    el.style.setProperty("--px", `${c.font.px}px`);
+  }
   if (c.tooltip) el.title = c.tooltip;
   // Window order is the stacking order, the first control in front.
   el.style.zIndex = String(window_.controls.length - i);
@@ -94,14 +99,19 @@ function makeControl(c, i) {
   return el;
 }
 
-// The controls the build wrote into the page for the first scene are taken over as they are;
-// a new game builds them afresh.
+// The controls the build wrote into the page for the first scene are taken over as they are, and
+// kept for every game after: a new game puts them back as the window opens. Only the build, which
+// writes them, makes them.
 function build() {
   const written = [...game.querySelectorAll("[data-control]")];
-  if (written.length === window_.controls.length && !elements.length) {
+  if (elements.length) {
+    window_.controls.forEach((c, i) => {
+      elements[i].hidden = !c.visible;
+      if (c.kind === "label") elements[i].textContent = c.caption ?? "";
+    });
+  } else if (written.length === window_.controls.length) {
     for (const el of written) elements[Number(el.dataset.control)] = el;
   } else {
-    game.replaceChildren();
     game.style.setProperty("--window-width", `${window_.width}px`);
     game.style.setProperty("--window-height", `${window_.height}px`);
     game.style.width = `${window_.width}px`;
@@ -183,13 +193,48 @@ game.addEventListener("click", (e) => {
 
 // The story decides what a move means: over a card it describes the card, over the bare window
 // it puts the description away, elsewhere nothing.
-function pointerAt(e) {
+game.addEventListener("pointermove", (e) => {
+  if (e.pointerType === "touch") return;
   const i = e.target === game ? kBareSurface : controlOf(e.target);
   if (i === kBareSurface || i >= 0) deliver(() => tolm._tolm_pointer(i));
+});
+
+// A finger does not hover: the module says what a touch means, wherever on the page it lands.
+// A touch held long on a control with a hint shows the hint and presses nothing.
+const hint = document.getElementById("hint");
+let holding = 0;         // the timer of a touch that may become a long press
+let heldLong = false;    // the last touch was a long press: its click is swallowed
+
+function showHint(i) {
+  const r = elements[i].getBoundingClientRect();
+  hint.textContent = window_.controls[i].hint;
+  hint.hidden = false;
+  const below = r.bottom + 8 + hint.offsetHeight <= innerHeight;
+  hint.style.left = `${Math.max(8, Math.min(r.left, innerWidth - hint.offsetWidth - 8))}px`;
+  hint.style.top = `${below ? r.bottom + 8 : Math.max(8, r.top - hint.offsetHeight - 8)}px`;
 }
-game.addEventListener("pointermove", pointerAt);
-// A finger does not hover: a tap on a card shows its description.
-game.addEventListener("pointerdown", (e) => e.pointerType !== "mouse" && pointerAt(e));
+
+document.addEventListener("pointerdown", (e) => {
+  hint.hidden = true;
+  heldLong = false;
+  clearTimeout(holding);
+  if (e.pointerType !== "touch" || !playing) return;
+  const i = controlOf(e.target);
+  deliver(() => tolm._tolm_touch(i));
+  if (i >= 0 && window_.controls[i].hint) {
+    holding = setTimeout(() => {
+      heldLong = true;
+      showHint(i);
+    }, window_.reading.longPressMs);
+  }
+});
+for (const type of ["pointerup", "pointercancel"]) document.addEventListener(type, () => clearTimeout(holding));
+game.addEventListener("click", (e) => {
+  if (!heldLong) return;
+  heldLong = false;
+  e.stopImmediatePropagation();
+}, { capture: true });
+game.addEventListener("contextmenu", (e) => e.preventDefault());
 
 game.addEventListener("keydown", (e) => {
   const i = controlOf(e.target);

@@ -92,12 +92,13 @@ class Element {
   showModal() {}
 }
 
-const ids = new Map(["game", "over", "again", "error", "error-message", "error-ok"].map((id) => [id, new Element("DIV")]));
+const ids = new Map(["game", "over", "again", "error", "error-message", "error-ok", "hint"].map((id) => [id, new Element("DIV")]));
 const document = strict({
   createElement: (tag) => new Element(tag.toUpperCase()),
   getElementById: (id) => ids.get(id),
   activeElement: null,
   title: "",
+  addEventListener() {},
   // The module's loader asks for it, and takes its own address when there is none.
   currentScript: null,
 }, "document");
@@ -140,14 +141,39 @@ function markup(el, selector) {
 
 const game = ids.get("game");
 rule("#game", game.style);
+
+// The reading layout: its condition, its figures and each control's slot, from the module.
+const { reading, controls: rows } = globalThis.tolm.description;
+const readingWhen = `(width < ${reading.belowWidth}px), (height < ${reading.belowHeight}px)`;
+const box = rows.find((c) => c.kind === "picture").rect;
+const readingFigures = `:root {
+  --reading-story: ${reading.storyPx}px;
+  --reading-text: ${reading.textPx}px;
+  --reading-button-least: ${reading.buttonPx[0]}px;
+  --reading-button-most: ${reading.buttonPx[1]}px;
+  --reading-line: ${reading.lineSpacing};
+  --reading-outline-top: ${reading.outlineTop}px;
+  --target: ${reading.target}px;
+  --box-width: ${box[2]};
+  --box-height: ${box[3]};
+  --picture-zoom: ${reading.pictureZoom};
+}`;
+const readingSlots = rows.map(({ slot }, i) =>
+  `  :root #game [data-control="${i}"] { grid-row: ${slot.row} / span ${slot.rows}; grid-column: ${slot.column || "1 / -1"}; }`);
 const controls = game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n");
 
 // Each font the sheet names from fonts/, written into the sheet.
 const withFonts = (sheet) => sheet.replace(/url\("fonts\/([\w.-]+\.woff2)"\)/g, (_, name) =>
   `url("data:font/woff2;base64,${fs.readFileSync(path.join(fontDir, name)).toString("base64")}")`);
-const style = `\n${withFonts(fs.readFileSync(sourceStyle, "utf8"))}
+const sheet = withFonts(fs.readFileSync(sourceStyle, "utf8"));
+if (!sheet.includes("@media reading-layout")) fail(`${sourceStyle} holds no @media reading-layout`);
+const style = `\n${sheet.replace("@media reading-layout", `@media ${readingWhen}`)}
 /* The first scene's controls, placed by the build. */
 ${rules.join("\n")}
+${readingFigures}
+@media ${readingWhen} {
+${readingSlots.join("\n")}
+}
 `;
 const hashOf = (text) => `'sha256-${crypto.createHash("sha256").update(text).digest("base64")}'`;
 

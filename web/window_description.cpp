@@ -11,6 +11,7 @@
 #include "engine/story.h"
 #include "layout/focus.h"
 #include "layout/layout.h"
+#include "layout/reading.h"
 #include "layout/typography.h"
 #include "web/json.h"
 
@@ -26,6 +27,18 @@ std::string_view kindName(Kind kind) {
         case Kind::PictureBox: return "picture";
         case Kind::Frame: return "frame";
         case Kind::Shape: return "shape";
+    }
+    return "";
+}
+
+std::string_view regionName(Region region) {
+    switch (region) {
+        case Region::Bar: return "bar";
+        case Region::Picture: return "picture";
+        case Region::Story: return "story";
+        case Region::Choices: return "choices";
+        case Region::Deeds: return "deeds";
+        case Region::Inventory: return "inventory";
     }
     return "";
 }
@@ -96,6 +109,18 @@ void control(Json& j, const ControlRow& row) {
         j.key("outlineTop");
         j.number(frameOutlineTop(pixelSize(*row.font)));
     }
+    const Slot slot = readingSlot(row.control);
+    j.key("region");
+    j.string(regionName(slot.region));
+    j.key("slot");
+    j.raw("{");
+    j.key("row", true);
+    j.number(slot.row);
+    j.key("rows");
+    j.number(slot.rows);
+    j.key("column");
+    j.number(slot.column);
+    j.raw("}");
     if (engine::captionChangesInPlay(row.control)) {
         j.key("announced");
         j.raw("true");
@@ -110,12 +135,48 @@ void control(Json& j, const ControlRow& row) {
         j.key("tooltip");
         j.string(content::text(*row.tooltip));
     }
-    if (const auto description = engine::descriptionShownBy(row.control)) {
+    const auto description = engine::descriptionShownBy(row.control);
+    if (description) {
         j.key("description");
         j.string(content::text(*description));
     }
+    // What a long press shows where no pointer can rest: the tooltip, or what the card is.
+    if (row.tooltip || description) {
+        j.key("hint");
+        j.string(content::text(row.tooltip ? *row.tooltip : *description));
+    }
     j.key("tab");
     j.number(row.tab);
+    j.raw("}");
+}
+
+// The reading layout's figures, for the build to write into the page's style sheet.
+void reading(Json& j) {
+    j.raw("{");
+    j.key("belowWidth", true);
+    j.number(readingBelowWidth());
+    j.key("belowHeight");
+    j.number(readingBelowHeight());
+    j.key("storyPx");
+    j.number(kReadingStoryPixels);
+    j.key("textPx");
+    j.number(kReadingTextPixels);
+    j.key("buttonPx");
+    j.raw("[");
+    j.number(kReadingButtonPixels[0]);
+    j.raw(",");
+    j.number(kReadingButtonPixels[1]);
+    j.raw("]");
+    j.key("lineSpacing");
+    j.number(kReadingLineSpacing);
+    j.key("target");
+    j.number(kTouchTarget);
+    j.key("longPressMs");
+    j.number(kLongPressMilliseconds);
+    j.key("outlineTop");
+    j.number(frameOutlineTop(kReadingTextPixels));
+    j.key("pictureZoom");
+    j.number(static_cast<double>(content::kPictureWidth) / toPixels(rowOf(Control::Picture1).rect.width));
     j.raw("}");
 }
 
@@ -140,6 +201,8 @@ std::string windowDescription() {
         j.number(static_cast<int>(indexOf(c)));
     }
     j.raw("]");
+    j.key("reading");
+    reading(j);
     // The keys that walk the tab chain, in the order of the arrows the module's tolm_arrow takes.
     j.key("arrows");
     j.raw(R"(["ArrowUp","ArrowDown","ArrowLeft","ArrowRight"])");

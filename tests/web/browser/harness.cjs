@@ -130,6 +130,16 @@ class Browser {
     await this.client.Emulation.setTouchEmulationEnabled({ enabled: touch, maxTouchPoints: 1 });
   }
 
+  // A phone, as Chromium emulates one: touch, three device pixels to a CSS pixel, and the
+  // viewport and orientation of the screen held upright or sideways.
+  async phone(width, height) {
+    this.width = width;
+    this.height = height;
+    const screenOrientation = width < height ? { type: "portraitPrimary", angle: 0 } : { type: "landscapePrimary", angle: 90 };
+    await this.client.Emulation.setDeviceMetricsOverride({ width, height, deviceScaleFactor: 3, mobile: true, screenOrientation });
+    await this.client.Emulation.setTouchEmulationEnabled({ enabled: true, maxTouchPoints: 5 });
+  }
+
   // Loads the game and waits until its first scene is up, fonts and all.
   async load() {
     const loaded = this.client.Page.loadEventFired();
@@ -173,9 +183,12 @@ class Browser {
   // The centre of a control (or any element by selector) on the screen, in CSS pixels.
   async centre(name) {
     const selector = name.startsWith("#") ? name : `#game [data-name="${name}"]`;
+    // A player scrolls to what lies outside the screen before touching it.
     const r = await this.eval(`(() => { const e = document.querySelector('${selector}');
       if (!e || !e.checkVisibility()) return null;
-      const r = e.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
+      let r = e.getBoundingClientRect();
+      if (r.top < 0 || r.bottom > innerHeight) { e.scrollIntoView({ block: 'center' }); r = e.getBoundingClientRect(); }
+      return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
     expect(r, `${name} is not shown`);
     return { x: r[0], y: r[1] };
   }
@@ -199,8 +212,21 @@ class Browser {
 
   async tap(name) {
     const { x, y } = await this.centre(name);
+    await this.tapAt(x, y);
+  }
+
+  async tapAt(x, y) {
     const { Input } = this.client;
     await Input.dispatchTouchEvent({ type: "touchStart", touchPoints: [{ x, y }] });
+    await Input.dispatchTouchEvent({ type: "touchEnd", touchPoints: [] });
+  }
+
+  // A finger held on the control for `ms` milliseconds, then lifted.
+  async longPress(name, ms = 700) {
+    const { x, y } = await this.centre(name);
+    const { Input } = this.client;
+    await Input.dispatchTouchEvent({ type: "touchStart", touchPoints: [{ x, y }] });
+    await new Promise((resolve) => setTimeout(resolve, ms));
     await Input.dispatchTouchEvent({ type: "touchEnd", touchPoints: [] });
   }
 
