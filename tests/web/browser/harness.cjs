@@ -183,11 +183,14 @@ class Browser {
   // The centre of a control (or any element by selector) on the screen, in CSS pixels.
   async centre(name) {
     const selector = name.startsWith("#") ? name : `#game [data-name="${name}"]`;
-    // A player scrolls to what lies outside the screen before touching it.
+    // A player scrolls to what lies outside the screen, or under the bar at its top, before
+    // touching it.
     const r = await this.eval(`(() => { const e = document.querySelector('${selector}');
       if (!e || !e.checkVisibility()) return null;
       let r = e.getBoundingClientRect();
-      if (r.top < 0 || r.bottom > innerHeight) { e.scrollIntoView({ block: 'center' }); r = e.getBoundingClientRect(); }
+      const hit = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+      const underBar = hit && !e.contains(hit) && (hit.id === 'game' || !!hit.closest('.region-bar'));
+      if (r.top < 0 || r.bottom > innerHeight || underBar) { e.scrollIntoView({ block: 'center' }); r = e.getBoundingClientRect(); }
       return [r.left + r.width / 2, r.top + r.height / 2]; })()`);
     expect(r, `${name} is not shown`);
     return { x: r[0], y: r[1] };
