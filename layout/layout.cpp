@@ -16,6 +16,30 @@ constexpr bool inWindowOrder(const std::array<ControlRow, kControlCount>& rows) 
     return true;
 }
 
+// Twips that are not whole pixels would shift a control by a pixel wherever it is rounded.
+constexpr bool onWholePixels(const std::array<ControlRow, kControlCount>& rows) {
+    for (const ControlRow& row : rows)
+        for (const int v : {row.rect.left, row.rect.top, row.rect.width, row.rect.height})
+            if (v % kTwipsPerPixel != 0) return false;
+    return true;
+}
+
+// Tab walks the positions in order: a gap or a position used twice would skip a button or
+// make the walk depend on the order of the rows.
+constexpr bool tabPositionsRunFromZero(const std::array<ControlRow, kControlCount>& rows, int count) {
+    std::array<int, kControlCount> uses{};
+    int tabbed = 0;
+    for (const ControlRow& row : rows) {
+        if (row.tab == kNoTab) continue;
+        if (row.tab < 0 || row.tab >= count) return false;
+        ++uses[static_cast<std::size_t>(row.tab)];
+        ++tabbed;
+    }
+    for (int i = 0; i < count; ++i)
+        if (uses[static_cast<std::size_t>(i)] != 1) return false;
+    return tabbed == count;
+}
+
 }  // namespace
 
 // control, kind, container, {left, top, width, height}, visible at start, caption or picture,
@@ -95,5 +119,7 @@ constexpr std::array<ControlRow, kControlCount> kLayout{{
 }};
 
 static_assert(inWindowOrder(kLayout), "the layout lists the controls in window order");
+static_assert(onWholePixels(kLayout), "every place is whole pixels");
+static_assert(tabPositionsRunFromZero(kLayout, 69), "the 69 tab positions 0 to 68 are each used once");
 
 }  // namespace tolm::layout

@@ -45,12 +45,6 @@ TEST_F(Layout, EveryControlStandsInItsPlaceWithItsKind) {
     }
 }
 
-TEST_F(Layout, ThePixelRectanglesOfThePlacesAreWhole) {
-    for (const ControlRow& row : kLayout)
-        for (int v : {row.rect.left, row.rect.top, row.rect.width, row.rect.height})
-            EXPECT_EQ(v % kTwipsPerPixel, 0) << controlName(row.control);
-}
-
 TEST_F(Layout, FontsResolveToTheirSubstitutesAtTheirSizeAndWeight) {
     for (const ControlRow& row : kLayout) {
         if (!row.font) continue;
@@ -161,15 +155,6 @@ TEST_F(Layout, TheTabChainFollowsTheTabPositionsOverTheButtons) {
         game.key(Qt::Key_Tab);
     }
     EXPECT_EQ(game.focused(), buttons.front().second);
-}
-
-TEST_F(Layout, TabPositionsAreEachUsedOnce) {
-    std::vector<int> tabs;
-    for (const ControlRow& row : kLayout)
-        if (row.tab != kNoTab) tabs.push_back(row.tab);
-    std::ranges::sort(tabs);
-    ASSERT_EQ(tabs.size(), 69u);
-    for (int i = 0; i < 69; ++i) EXPECT_EQ(tabs[static_cast<std::size_t>(i)], i);
 }
 
 TEST_F(Layout, TheWindowIsTitledAndRestoresToShowEveryControl) {
