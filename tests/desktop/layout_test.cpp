@@ -119,14 +119,6 @@ TEST_F(Layout, EveryCaptionOnALabelOrTheFrameCanBeRead) {
     }
 }
 
-TEST(Contrast, MeasuresAsTheGuidelinesDo) {
-    EXPECT_NEAR(contrast(Qt::black, Qt::white), 21.0, 1e-9);
-    EXPECT_NEAR(contrast(Qt::white, Qt::white), 1.0, 1e-9);
-    // The two card captions that could hardly be read, black on dark blue and on olive.
-    EXPECT_NEAR(contrast(Qt::black, QColor(0, 0, 192)), 1.76, 0.01);
-    EXPECT_NEAR(contrast(Qt::black, QColor(64, 64, 0)), 1.95, 0.01);
-}
-
 TEST_F(Layout, EarlierControlsStackInFrontOfLaterOnes) {
     // Among siblings Qt paints the last child on top.
     for (QWidget* parent : {static_cast<QWidget*>(&game.window()), w(Control::Frame1)}) {
@@ -201,12 +193,6 @@ TEST_F(Layout, EveryDescriptionAndLabelCaptionFitsItsLabel) {
     auto* popis = qobject_cast<WrappingLabel*>(w(Control::Popis));
     for (auto key : {content::Text::D1, content::Text::D2, content::Text::D3, content::Text::D4})
         EXPECT_LE(popis->wrappedHeight(QString::fromUtf8(content::text(key))), popis->height()) << content::keyName(key);
-}
-
-TEST_F(Layout, LabelsKeepTheirSizeWhateverTheirCaption) {
-    const QRect before = w(Control::P)->geometry();
-    game.form().setCaption(Control::P, std::string(2000, 'x'));
-    EXPECT_EQ(w(Control::P)->geometry(), before);
 }
 
 }  // namespace
