@@ -173,27 +173,5 @@ TEST_F(Layout, ButtonCaptionsFitTheirButtons) {
     }
 }
 
-// The story label cuts what does not fit at its bottom edge, so every story must fit.
-TEST_F(Layout, EveryStoryFitsTheStoryLabel) {
-    auto* label = qobject_cast<WrappingLabel*>(w(Control::P));
-    ASSERT_NE(label, nullptr);
-    for (auto key = static_cast<int>(content::Text::T00); key <= static_cast<int>(content::Text::T34); ++key) {
-        const auto text = static_cast<content::Text>(key);
-        const int needed = label->wrappedHeight(QString::fromUtf8(content::text(text)));
-        EXPECT_LE(needed, label->height()) << content::keyName(text) << " needs " << needed << " px";
-    }
-}
-
-TEST_F(Layout, EveryDescriptionAndLabelCaptionFitsItsLabel) {
-    for (const ControlRow& row : kLayout) {
-        auto* label = qobject_cast<WrappingLabel*>(w(row.control));
-        if (!label || row.control == Control::P) continue;
-        EXPECT_LE(label->wrappedHeight(label->text()), label->height()) << controlName(row.control);
-    }
-    auto* popis = qobject_cast<WrappingLabel*>(w(Control::Popis));
-    for (auto key : {content::Text::D1, content::Text::D2, content::Text::D3, content::Text::D4})
-        EXPECT_LE(popis->wrappedHeight(QString::fromUtf8(content::text(key))), popis->height()) << content::keyName(key);
-}
-
 }  // namespace
 }  // namespace tolm::desktop

@@ -104,7 +104,8 @@ TEST_F(Scaled, BackToTheScenesOwnSizeEveryControlIsWhereItWasBuilt) {
         EXPECT_EQ(inWindow(row.control), tableRect(row).toRect()) << controlName(row.control);
 }
 
-// Text metrics do not grow in step with the font size, so every text is tried at every scale.
+// A label cuts what does not fit at its bottom edge, and text metrics do not grow in step with the
+// font size, so every text is tried at every scale, the scene's own size (scale 1) among them.
 TEST_F(Scaled, EveryTextFitsItsLabelAndEveryCaptionItsButtonAtEveryScale) {
     auto* story = qobject_cast<WrappingLabel*>(w(P));
     auto* popis = qobject_cast<WrappingLabel*>(w(Popis));
