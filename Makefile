@@ -49,8 +49,9 @@ test: build web
 bench: deps $(CONFIGURED) web
 	cmake --build $(BUILD) --target run_bench
 
+# The first scene in a real X window.
 screenshot: build
-	tools/screenshot.sh $(BUILD)/app/tolm $(BUILD)/screenshots/first-scene.png
+	tools/shot/shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots tools/shot/first-scene.txt
 
 # The window at every ending of the story.
 endings: build
