@@ -1,11 +1,12 @@
-# Tolm: `make run` plays the game, `make test` checks it; both install what is missing first.
+# Tolm: `make run` plays the game, `make test` checks it, both installing what is missing first;
+# `make check` runs the quick tests.
 BUILD      ?= build
 BUILD_TYPE ?= Release
 PACKAGES   := $(shell sed -e 's/\#.*//' tools/debian-packages.txt)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 CONFIGURED := $(BUILD)/build.ninja
 
-.PHONY: all deps build run test bench screenshot endings scene-shots clean web run-web web-package web-shots
+.PHONY: all deps build run test check bench screenshot endings scene-shots clean web run-web web-package web-shots
 
 all: build
 
@@ -51,6 +52,11 @@ test: build web
 	cmake --build $(ASAN_BUILD)
 	$(SANITIZER_ENV) $(CTEST) --test-dir $(ASAN_BUILD) --output-junit $(RESULTS)/asan.xml; echo $$? > $(RESULTS)/asan.status
 	@/usr/bin/python3 tools/test_summary.py $(RESULTS) release web asan
+
+# The quick loop while changing the game: the release build's own tests, without the web edition,
+# the sanitizers, real windows or the other slow tests (labelled so in tests/).
+check: build
+	ctest --test-dir $(BUILD) --output-on-failure -j2 --label-exclude '^(realwindow|slow)$$'
 
 # Start-up, memory and reaction against the toolkit's own floor, measured in one run: a table.
 bench: deps $(CONFIGURED) web
