@@ -1,11 +1,12 @@
-# Tolm: `make run` plays the game, `make test` checks it; both install what is missing first.
+# Tolm: `make run` plays the game, `make test` checks it, both installing what is missing first;
+# `make check` runs the quick tests.
 BUILD      ?= build
 BUILD_TYPE ?= Release
 PACKAGES   := $(shell sed -e 's/\#.*//' tools/debian-packages.txt)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 CONFIGURED := $(BUILD)/build.ninja
 
-.PHONY: all deps build run test bench screenshot endings scene-shots clean web run-web web-package web-shots
+.PHONY: all deps build run test check bench screenshot endings scene-shots clean web run-web web-package web-shots
 
 all: build
 
@@ -37,20 +38,33 @@ SANITIZE   := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize
 SANITIZER_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1 \
                  UBSAN_OPTIONS=print_stacktrace=1
 
+# deps has installed every tool, so a test that finds one missing fails instead of skipping. Each
+# run goes on after a failing one; the summary at the end names what was skipped and counts all three.
+RESULTS := $(abspath $(BUILD))/test-results
+CTEST   := TOLM_TOOLS_REQUIRED=1 ctest --output-on-failure -j2
+
 test: build web
-	ctest --test-dir $(BUILD) --output-on-failure -j2
-	ctest --test-dir $(WEB_BUILD) --output-on-failure -j2
+	rm -rf $(RESULTS) && mkdir -p $(RESULTS)
+	$(CTEST) --test-dir $(BUILD) --output-junit $(RESULTS)/release.xml; echo $$? > $(RESULTS)/release.status
+	$(CTEST) --test-dir $(WEB_BUILD) --output-junit $(RESULTS)/web.xml; echo $$? > $(RESULTS)/web.status
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	    -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
-	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+	$(SANITIZER_ENV) $(CTEST) --test-dir $(ASAN_BUILD) --output-junit $(RESULTS)/asan.xml; echo $$? > $(RESULTS)/asan.status
+	@/usr/bin/python3 tools/test_summary.py $(RESULTS) release web asan
+
+# The quick loop while changing the game: the release build's own tests, without the web edition,
+# the sanitizers, real windows or the other slow tests (labelled so in tests/).
+check: build
+	ctest --test-dir $(BUILD) --output-on-failure -j2 --label-exclude '^(realwindow|slow)$$'
 
 # Start-up, memory and reaction against the toolkit's own floor, measured in one run: a table.
 bench: deps $(CONFIGURED) web
 	cmake --build $(BUILD) --target run_bench
 
+# The first scene in a real X window.
 screenshot: build
-	tools/screenshot.sh $(BUILD)/app/tolm $(BUILD)/screenshots/first-scene.png
+	tools/shot/shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots tools/shot/first-scene.txt
 
 # The window at every ending of the story.
 endings: build

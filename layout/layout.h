@@ -24,13 +24,11 @@ struct Twips {
 };
 
 enum class Family : std::uint8_t { MsSansSerif, BookmanOldStyle, ComicSansMs };
-enum class Charset : std::uint8_t { Western = 0, EastEurope = 238 };
 
 struct Font {
     Family family;
     int centipoints;  // 13.5 pt is 1350, so every size in the table stays exact
     int weight;       // 400 normal, 600 semibold, 700 bold
-    Charset charset;
 };
 
 // The free typeface that draws a layout family, on the desktop and on the page alike: each has
@@ -77,7 +75,7 @@ struct ControlRow {
 };
 
 // The window's own font: the frame's caption is drawn in it.
-inline constexpr Font kWindowFont{Family::MsSansSerif, 825, 400, Charset::EastEurope};
+inline constexpr Font kWindowFont{Family::MsSansSerif, 825, 400};
 
 // Restored, the client area holds every control plus the layout's left and top margin.
 inline constexpr Twips kRestoredClientArea{0, 0, 12015, 8655};

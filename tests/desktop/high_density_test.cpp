@@ -7,23 +7,13 @@
 
 #include "content/picture.h"
 #include "desktop/scene_picture.h"
+#include "tests/support/pixel_grid.h"
 #include "tests/support/widget_driver.h"
 
 namespace tolm::desktop {
 namespace {
 
 using enum Control;
-
-// Each picture pixel must be a square of `side` device pixels: a picture drawn at the window's
-// own pixels and then stretched to the screen's would give squares of two sizes at a factor of 1.5.
-int pixelsOffTheGrid(const QImage& shown, const QImage& picture, int side) {
-    int wrong = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            wrong += shown.pixel(x, y) != picture.pixel(std::min(x / side, picture.width() - 1),
-                                                        std::min(y / side, picture.height() - 1));
-    return wrong;
-}
 
 TEST(HighDensity, PicturesAreDrawnAtTheScreensFullResolution) {
     testing::WidgetDriver game;
@@ -43,7 +33,8 @@ TEST(HighDensity, PicturesAreDrawnAtTheScreensFullResolution) {
         EXPECT_EQ(grabbed.devicePixelRatio(), 2.0);
         const QImage shown = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(shown.size(), game.window().widget(Domovnik)->size() * 2);
-        EXPECT_EQ(pixelsOffTheGrid(shown, picture.pixels(QRect(QPoint(0, 0), shown.size() / c.side + QSize(1, 1))), c.side), 0);
+        const QImage drawn = picture.pixels(QRect(QPoint(0, 0), shown.size() / c.side + QSize(1, 1)));
+        EXPECT_EQ(testing::pixelsOffTheGrid(shown, drawn, c.side), 0);
     }
 }
 

@@ -45,12 +45,6 @@ TEST_F(Layout, EveryControlStandsInItsPlaceWithItsKind) {
     }
 }
 
-TEST_F(Layout, ThePixelRectanglesOfThePlacesAreWhole) {
-    for (const ControlRow& row : kLayout)
-        for (int v : {row.rect.left, row.rect.top, row.rect.width, row.rect.height})
-            EXPECT_EQ(v % kTwipsPerPixel, 0) << controlName(row.control);
-}
-
 TEST_F(Layout, FontsResolveToTheirSubstitutesAtTheirSizeAndWeight) {
     for (const ControlRow& row : kLayout) {
         if (!row.font) continue;
@@ -125,14 +119,6 @@ TEST_F(Layout, EveryCaptionOnALabelOrTheFrameCanBeRead) {
     }
 }
 
-TEST(Contrast, MeasuresAsTheGuidelinesDo) {
-    EXPECT_NEAR(contrast(Qt::black, Qt::white), 21.0, 1e-9);
-    EXPECT_NEAR(contrast(Qt::white, Qt::white), 1.0, 1e-9);
-    // The two card captions that could hardly be read, black on dark blue and on olive.
-    EXPECT_NEAR(contrast(Qt::black, QColor(0, 0, 192)), 1.76, 0.01);
-    EXPECT_NEAR(contrast(Qt::black, QColor(64, 64, 0)), 1.95, 0.01);
-}
-
 TEST_F(Layout, EarlierControlsStackInFrontOfLaterOnes) {
     // Among siblings Qt paints the last child on top.
     for (QWidget* parent : {static_cast<QWidget*>(&game.window()), w(Control::Frame1)}) {
@@ -163,15 +149,6 @@ TEST_F(Layout, TheTabChainFollowsTheTabPositionsOverTheButtons) {
     EXPECT_EQ(game.focused(), buttons.front().second);
 }
 
-TEST_F(Layout, TabPositionsAreEachUsedOnce) {
-    std::vector<int> tabs;
-    for (const ControlRow& row : kLayout)
-        if (row.tab != kNoTab) tabs.push_back(row.tab);
-    std::ranges::sort(tabs);
-    ASSERT_EQ(tabs.size(), 69u);
-    for (int i = 0; i < 69; ++i) EXPECT_EQ(tabs[static_cast<std::size_t>(i)], i);
-}
-
 TEST_F(Layout, TheWindowIsTitledAndRestoresToShowEveryControl) {
     EXPECT_EQ(game.window().windowTitle(), QStringLiteral("Tolm"));
     const QList<QSize> iconSizes = game.window().windowIcon().availableSizes();
@@ -194,34 +171,6 @@ TEST_F(Layout, ButtonCaptionsFitTheirButtons) {
         EXPECT_TRUE(inside.contains(needed)) << controlName(row.control) << " needs " << needed.width() << "x"
                                              << needed.height() << ": " << button->text().toStdString();
     }
-}
-
-// The story label cuts what does not fit at its bottom edge, so every story must fit.
-TEST_F(Layout, EveryStoryFitsTheStoryLabel) {
-    auto* label = qobject_cast<WrappingLabel*>(w(Control::P));
-    ASSERT_NE(label, nullptr);
-    for (auto key = static_cast<int>(content::Text::T00); key <= static_cast<int>(content::Text::T34); ++key) {
-        const auto text = static_cast<content::Text>(key);
-        const int needed = label->wrappedHeight(QString::fromUtf8(content::text(text)));
-        EXPECT_LE(needed, label->height()) << content::keyName(text) << " needs " << needed << " px";
-    }
-}
-
-TEST_F(Layout, EveryDescriptionAndLabelCaptionFitsItsLabel) {
-    for (const ControlRow& row : kLayout) {
-        auto* label = qobject_cast<WrappingLabel*>(w(row.control));
-        if (!label || row.control == Control::P) continue;
-        EXPECT_LE(label->wrappedHeight(label->text()), label->height()) << controlName(row.control);
-    }
-    auto* popis = qobject_cast<WrappingLabel*>(w(Control::Popis));
-    for (auto key : {content::Text::D1, content::Text::D2, content::Text::D3, content::Text::D4})
-        EXPECT_LE(popis->wrappedHeight(QString::fromUtf8(content::text(key))), popis->height()) << content::keyName(key);
-}
-
-TEST_F(Layout, LabelsKeepTheirSizeWhateverTheirCaption) {
-    const QRect before = w(Control::P)->geometry();
-    game.form().setCaption(Control::P, std::string(2000, 'x'));
-    EXPECT_EQ(w(Control::P)->geometry(), before);
 }
 
 }  // namespace

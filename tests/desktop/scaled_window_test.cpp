@@ -14,6 +14,7 @@
 #include "desktop/picture_box.h"
 #include "desktop/scene_picture.h"
 #include "desktop/wrapping_label.h"
+#include "tests/support/pixel_grid.h"
 #include "tests/support/widget_driver.h"
 
 namespace tolm::desktop {
@@ -104,7 +105,8 @@ TEST_F(Scaled, BackToTheScenesOwnSizeEveryControlIsWhereItWasBuilt) {
         EXPECT_EQ(inWindow(row.control), tableRect(row).toRect()) << controlName(row.control);
 }
 
-// Text metrics do not grow in step with the font size, so every text is tried at every scale.
+// A label cuts what does not fit at its bottom edge, and text metrics do not grow in step with the
+// font size, so every text is tried at every scale, the scene's own size (scale 1) among them.
 TEST_F(Scaled, EveryTextFitsItsLabelAndEveryCaptionItsButtonAtEveryScale) {
     auto* story = qobject_cast<WrappingLabel*>(w(P));
     auto* popis = qobject_cast<WrappingLabel*>(w(Popis));
@@ -178,12 +180,7 @@ TEST_F(Scaled, PicturesKeepHardPixelEdgesWhenEnlarged) {
     const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage picture = ScenePicture::read(content::pictureFile(content::Picture::PIC_14))
                                .pixels(QRect(QPoint(0, 0), shown.size() / 2));
-    int wrong = 0;
-    for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x)
-            wrong += shown.pixel(x, y) != picture.pixel(std::min(x / 2, picture.width() - 1),
-                                                        std::min(y / 2, picture.height() - 1));
-    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(testing::pixelsOffTheGrid(shown, picture, 2), 0);
 }
 
 TEST_F(Scaled, ShrunkPicturesShowTheMeanOfWhatEachPixelCovers) {

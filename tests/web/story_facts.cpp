@@ -1,6 +1,6 @@
 // Prints the story's playthroughs from the desktop tests' own table as JSON, so the browser
 // tests play the same games and expect the same endings; with --texts, every story text and
-// description instead, for the test that each fits its label.
+// description instead, for the tests that each fits its label and that a card shows its own.
 #include <cstdio>
 #include <string_view>
 

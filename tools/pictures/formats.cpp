@@ -1,13 +1,10 @@
 // Writers for the formats of formats.h; every multi-byte field is little-endian except in PNG.
 #include "tools/pictures/formats.h"
 
-
-#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 
 #include <zlib.h>
-
 
 namespace tolm::pictures {
 namespace {
@@ -100,25 +97,6 @@ void putDirectoryEntry(Bytes& out, const IconImage& image) {
     put16(out, 1);  // planes
     put16(out, static_cast<std::uint32_t>(image.bitsPerPixel));
     put32(out, static_cast<std::uint32_t>(image.bytes.size()));
-}
-
-// A zlib stream of stored deflate blocks: the bytes as they are. The smallest icons keep this
-// plain form, byte for byte as they have always been.
-Bytes zlibStored(std::span<const std::uint8_t> data) {
-    constexpr std::size_t kMaxBlock = 65535;
-    Bytes out{0x78, 0x01};
-    std::size_t at = 0;
-    do {
-        const std::size_t n = std::min(kMaxBlock, data.size() - at);
-        out.push_back(at + n == data.size() ? 1 : 0);  // last-block flag, block type 0
-        put16(out, static_cast<std::uint32_t>(n));
-        put16(out, static_cast<std::uint32_t>(~n & 0xFFFF));
-        out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
-                   data.begin() + static_cast<std::ptrdiff_t>(at + n));
-        at += n;
-    } while (at < data.size());
-    put32BigEndian(out, static_cast<std::uint32_t>(::adler32(1L, data.data(), static_cast<uInt>(data.size()))));
-    return out;
 }
 
 Bytes zlibDeflated(std::span<const std::uint8_t> data) {
@@ -219,7 +197,7 @@ Bytes iconGroup(std::span<const IconImage> images, std::span<const std::uint16_t
     return out;
 }
 
-Bytes pngFile(const Canvas& image, PngPacking packing) {
+Bytes pngFile(const Canvas& image) {
     Bytes raw;
     for (int y = 0; y < image.height(); ++y) {
         raw.push_back(0);  // this row unfiltered
@@ -231,7 +209,7 @@ Bytes pngFile(const Canvas& image, PngPacking packing) {
     }
     Bytes out;
     putPngHeader(out, image, 8, 6);  // RGBA
-    putChunk(out, "IDAT", packing == PngPacking::Stored ? zlibStored(raw) : zlibDeflated(raw));
+    putChunk(out, "IDAT", zlibDeflated(raw));
     putChunk(out, "IEND", {});
     return out;
 }

@@ -32,10 +32,8 @@ Bytes iconFile(std::span<const IconImage> images);
 // its file offset.
 Bytes iconGroup(std::span<const IconImage> images, std::span<const std::uint16_t> ids);
 
-// An 8-bit RGBA PNG; clear pixels are transparent. Stored as it is, which is small enough for
-// the smallest icons, or deflated by zlib.
-enum class PngPacking { Stored, Deflated };
-Bytes pngFile(const Canvas& image, PngPacking packing = PngPacking::Stored);
+// An 8-bit RGBA PNG, deflated; clear pixels are transparent.
+Bytes pngFile(const Canvas& image);
 
 // A 4-bit indexed PNG of an opaque picture, its palette the sixteen colours in their stored
 // order and its pixels deflated: the same pixels as bmpFile() at a fraction of the bytes, for

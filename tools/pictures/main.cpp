@@ -74,11 +74,8 @@ bool writeContent(const fs::path& dir) {
     }
     ok &= write(dir / "icon-group.bin", iconGroup(images, ids));
     ok &= write(dir / "tolm.ico", iconFile(images));
-    for (const int size : kThemeIconSizes) {
-        // The two sizes drawn first keep the bytes they were first written with.
-        const PngPacking packing = size <= 32 ? PngPacking::Stored : PngPacking::Deflated;
-        ok &= write(dir / ("tolm-" + std::to_string(size) + ".png"), pngFile(drawThemeIcon(size), packing));
-    }
+    for (const int size : kThemeIconSizes)
+        ok &= write(dir / ("tolm-" + std::to_string(size) + ".png"), pngFile(drawThemeIcon(size)));
     return ok;
 }
 
