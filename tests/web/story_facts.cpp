@@ -30,6 +30,7 @@ void printTexts() {
     j.raw("{");
     list("story", content::Text::T00, content::Text::T34, true);
     list("descriptions", content::Text::D1, content::Text::D4, false);
+    list("tooltips", content::Text::H01, content::Text::H13, false);
     j.raw("}");
     std::puts(j.take().c_str());
 }
