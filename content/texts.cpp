@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "content/short_words.h"
+
 namespace tolm::content {
 namespace {
 
@@ -12,7 +14,9 @@ struct Entry {
     std::string_view text;
 };
 
-constexpr std::array<Entry, kTextCount> kTexts{{
+// Written with plain spaces and read only while compiling: the program holds the texts as shown
+// (kShown, with their one-letter words bound) and the keys' names (kNames).
+constexpr std::array<Entry, kTextCount> written() { return {{
     {Text::T00, "T00", "Pondělí ráno. Ležíš v paneláku v Rumburku, v kapse nemáš ani korunu a v lednici je jen stará hořčice. Dnes se to zlomí: vyjdeš ven a začneš znovu. Třeba až ve Šluknově."},
     {Text::T01, "T01", "Směnárna u nádraží má zavřeno. Na dveřích visí zažloutlá cedulka „Hned jsem zpátky“, ještě z roku 1998. Uvnitř kdosi spokojeně chrápe."},
     {Text::T02, "T02", "V úterý ráno ses probudil na lavičce před panelákem. V kapse ti šustí bankovka na deset tisíc a nevíš, odkud je. Na autobus do Šluknova ale potřebuješ drobné. Kde ji rozměnit?"},
@@ -126,19 +130,55 @@ constexpr std::array<Entry, kTextCount> kTexts{{
     {Text::CaptionJitPryc, "Jít pryč", "Jít pryč"},
     {Text::CaptionVyjit, "Vyjít", "Vyjít"},
     {Text::CaptionPenize, "Peníze:", "Peníze:"},
-}};
+}}; }
 
 constexpr bool inKeyOrder() {
-    for (std::size_t i = 0; i < kTexts.size(); ++i)
-        if (static_cast<std::size_t>(kTexts[i].key) != i) return false;
+    const auto texts = written();
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (static_cast<std::size_t>(texts[i].key) != i) return false;
     return true;
 }
 static_assert(inKeyOrder(), "the text table follows the order of Text");
 
+// Every text as the game shows it, end to end, and where each one starts.
+template <std::size_t Size>
+struct Shown {
+    std::array<char, Size> bytes{};
+    std::array<std::size_t, kTextCount + 1> starts{};
+};
+
+constexpr std::size_t kShownSize = [] {
+    std::size_t size = 0;
+    for (const Entry& entry : written()) size += boundSize(entry.text);
+    return size;
+}();
+
+constexpr Shown<kShownSize> kShown = [] {
+    const auto texts = written();
+    Shown<kShownSize> shown;
+    char* out = shown.bytes.data();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        shown.starts[i] = static_cast<std::size_t>(out - shown.bytes.data());
+        out = bindOneLetterWords(texts[i].text, out);
+    }
+    shown.starts[texts.size()] = kShownSize;
+    return shown;
+}();
+
+constexpr std::array<std::string_view, kTextCount> kNames = [] {
+    const auto texts = written();
+    std::array<std::string_view, kTextCount> names;
+    for (std::size_t i = 0; i < texts.size(); ++i) names[i] = texts[i].name;
+    return names;
+}();
+
 }  // namespace
 
-std::string_view text(Text key) { return kTexts[static_cast<std::size_t>(key)].text; }
+std::string_view text(Text key) {
+    const auto i = static_cast<std::size_t>(key);
+    return {kShown.bytes.data() + kShown.starts[i], kShown.starts[i + 1] - kShown.starts[i]};
+}
 
-std::string_view keyName(Text key) { return kTexts[static_cast<std::size_t>(key)].name; }
+std::string_view keyName(Text key) { return kNames[static_cast<std::size_t>(key)]; }
 
 }  // namespace tolm::content
