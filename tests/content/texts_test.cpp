@@ -1,4 +1,4 @@
-// Every text has the length its place was made for, on one line.
+// Every text has the length its place was made for, on one line, its one-letter words bound.
 #include <gtest/gtest.h>
 
 #include <cctype>
