@@ -29,7 +29,8 @@ enum class Text : std::uint8_t {
 
 inline constexpr std::size_t kTextCount = static_cast<std::size_t>(Text::CaptionPenize) + 1;
 
-// The text of a key, UTF-8, one line.
+// The text of a key as the game shows it: UTF-8, one line, each one-letter preposition and
+// conjunction bound to the next word by a no-break space (short_words.h).
 std::string_view text(Text key);
 
 // The key as the story calls it ("T05", "C19"; the fixed words by their own text).

@@ -2,9 +2,9 @@
 """Makes the page's web fonts from Debian's font packages, with each package's licence.
 
 make_fonts.py FONT_DIR LICENCE_DIR SOURCE...: every letter that appears in the SOURCE files (the
-game's texts and the page) and all of printable ASCII stay; everything else is cut, and the
-result is compressed as WOFF2 into FONT_DIR. The build writes the fonts into the page itself; the
-licences go to LICENCE_DIR, in the site.
+game's texts and the page), all of printable ASCII and the no-break space stay; everything else
+is cut, and the result is compressed as WOFF2 into FONT_DIR. The build writes the fonts into the
+page itself; the licences go to LICENCE_DIR, in the site.
 """
 import pathlib
 import shutil
@@ -24,7 +24,8 @@ FONTS = [
 
 
 def letters(sources):
-    wanted = {chr(c) for c in range(0x20, 0x7F)}
+    # The no-break space binds the texts' one-letter words; the build puts it in, no source spells it.
+    wanted = {chr(c) for c in range(0x20, 0x7F)} | {"\u00a0"}
     for source in sources:
         wanted |= {ch for ch in pathlib.Path(source).read_text(encoding="utf-8") if ord(ch) > 0x7F}
     return "".join(sorted(wanted))

@@ -1,8 +1,10 @@
-// Every text has the length its place was made for, on one line.
+// Every text has the length its place was made for, on one line, its one-letter words bound.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <set>
+#include <string>
 
 #include "content/text.h"
 
@@ -14,6 +16,19 @@ std::size_t codePoints(std::string_view s) {
     std::size_t n = 0;
     for (unsigned char c : s) n += (c & 0xC0) != 0x80;
     return n;
+}
+
+std::u32string codePointsOf(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        char32_t cp = len == 1 ? c : c & (0x7F >> len);
+        for (std::size_t k = 1; k < len && i + k < s.size(); ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
+        out += cp;
+        i += len;
+    }
+    return out;
 }
 
 bool validUtf8(std::string_view s) {
@@ -75,6 +90,25 @@ TEST(Texts, T31EndsWithABlankAndNoOtherDoes) {
         const auto key = static_cast<Text>(i);
         const std::string_view s = text(key);
         EXPECT_EQ(!s.empty() && s.back() == ' ', key == Text::T31) << keyName(key);
+    }
+}
+
+// Czech binds a one-letter preposition or conjunction to the word after it: no text may leave one
+// before a plain space, where a line could end with it.
+TEST(Texts, BindEachOneLetterPrepositionAndConjunctionToTheNextWord) {
+    constexpr std::u32string_view oneLetterWords = U"ksvzouaiKSVZOUAI";
+    constexpr std::u32string_view czechLetters = U"áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ";
+    const auto inAWord = [&](char32_t c) {
+        return (c < 0x80 && std::isalnum(static_cast<int>(c))) || czechLetters.find(c) != std::u32string_view::npos;
+    };
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        const std::u32string s = codePointsOf(text(static_cast<Text>(i)));
+        for (std::size_t at = 0; at + 2 < s.size(); ++at) {
+            const bool alone = at == 0 || !inAWord(s[at - 1]);
+            if (alone && oneLetterWords.find(s[at]) != std::u32string_view::npos && s[at + 1] == U' ')
+                ADD_FAILURE() << keyName(static_cast<Text>(i)) << ": a plain space after the word \""
+                              << static_cast<char>(s[at]) << "\" at character " << at;
+        }
     }
 }
 

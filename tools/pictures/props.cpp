@@ -277,20 +277,29 @@ void pigeon(Canvas& c, int x, int y, bool facingRight) {
     c.line({x + 2, y + 5}, {x + 2, y + 8}, Colour::Red);
 }
 
-void rohlik(Canvas& c, int x, int y, int size) {
-    // A crescent: seven rounds along an arc, thickest in the middle, the tips bent down.
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int k = -3; k <= 3; ++k) {
-            const int cx = x + k * size / 3;
-            const int cy = y - size / 4 + k * k * size / 24;
-            const int r = std::max(2, size / 2 - std::abs(k) * size / 10) + (pass == 0 ? 1 : 0);
-            c.ellipse(cx, cy, r, r, pass == 0 ? Paint(Colour::Black) : Paint(Colour::Yellow, Colour::Maroon, Mix::Sparse));
-        }
+void rohlik(Canvas& c, int x, int y, int length) {
+    // Round after round along the roll's middle line, which bends a little towards the ends;
+    // the roll tapers to its tips. Rolling the dough leaves it in slanting turns: each turn
+    // bulges and catches the light, and the seams between them are baked darker.
+    constexpr int kTurns = 5;
+    const int thick = std::max(2, length * 3 / 10);
+    const int turn = 2 * length / kTurns;
+    const auto middle = [&](int dx) { return y + length / 10 * dx * dx / (length * length); };
+    const auto radius = [&](int dx) { return std::max(1, thick - thick * 3 * dx * dx / (4 * length * length)); };
+    for (int dx = -length; dx <= length; ++dx) c.ellipse(x + dx, middle(dx), radius(dx) + 1, radius(dx) + 1, Colour::Black);
+    for (int dx = -length; dx <= length; ++dx) {
+        c.ellipse(x + dx, middle(dx), radius(dx), radius(dx), Paint(Colour::Yellow, Colour::Maroon, Mix::Checker));
     }
-    for (int k = -2; k <= 2; k += 2) {
-        const int cx = x + k * size / 3;
-        const int cy = y - size / 4 + k * k * size / 24;
-        c.line({cx - size / 8, cy - size / 4}, {cx + size / 8, cy + size / 4}, Colour::Maroon);
+    for (int k = 0; k < kTurns; ++k) {
+        const int dx = -length + k * turn + turn / 2;
+        const int r = radius(dx);
+        c.ellipse(x + dx - 1, middle(dx) - r / 3, std::max(1, turn / 3), std::max(1, r / 3), Colour::Yellow);
+        if (r >= 4) c.plot(x + dx, middle(dx) - r + 2, Colour::White);  // a grain of salt
+    }
+    for (int k = 1; k < kTurns; ++k) {
+        const int dx = -length + k * turn;
+        const int r = radius(dx);
+        c.line({x + dx - r / 2, middle(dx) - r + 1}, {x + dx + r / 2, middle(dx) + r - 1}, Colour::Maroon, r >= 5 ? 2 : 1);
     }
 }
 

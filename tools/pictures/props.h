@@ -66,7 +66,8 @@ int headRadius(const Person& p);
 
 // Small things of the town.
 void pigeon(Canvas& c, int x, int y, bool facingRight);
-void rohlik(Canvas& c, int x, int y, int size);  // the crescent roll, centred on (x, y)
+// A Czech rohlík, long and barely bent, centred on (x, y) and 2 * length + 1 pixels long.
+void rohlik(Canvas& c, int x, int y, int length);
 void heart(Canvas& c, int x, int y, int size, Paint p);
 void sparkle(Canvas& c, int x, int y, int size, Colour colour);
 // A speech balloon with its tail pointing at the speaker.

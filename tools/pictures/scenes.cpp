@@ -2,6 +2,8 @@
 // kSeenHeight from the top-left corner) and lets the scene run on beyond it.
 #include "tools/pictures/scenes.h"
 
+#include <cstdint>
+#include <string_view>
 #include <utility>
 
 #include "tools/pictures/props.h"
@@ -298,32 +300,54 @@ void picture10(Canvas& c) {
     c.rect(head.x - 25, head.y + r + 8, 50, 3, Green);  // vest straps over the singlet
     c.line({head.x - 18, head.y + r + 8}, {head.x - 22, head.y + r + 50}, Green, 4);
     c.line({head.x + 18, head.y + r + 8}, {head.x + 22, head.y + r + 50}, Green, 4);
-    // The rohlík in his hand, the end towards his mouth bitten off.
+    // His walking stick, held upright at his side, its crook above his fist.
+    const Point stickFoot{40, 224};
+    const Point stickTop{50, 132};
+    for (const auto& [paint, thickness] : {std::pair{Paint(Black), 7}, std::pair{Paint(Maroon), 4}}) {
+        c.line(stickFoot, stickTop, paint, thickness);
+        c.polyline({stickTop, {48, 124}, {42, 120}, {35, 122}, {32, 129}, {33, 134}}, paint, thickness);
+    }
+    c.rect(38, 222, 5, 3, Grey);  // the rubber tip
+    c.ellipse(franta.leftHand.x, franta.leftHand.y, 7, 6, Black);
+    c.ellipse(franta.leftHand.x, franta.leftHand.y, 6, 5, kSkin);
+    // The rohlík in his other hand, the end towards his mouth bitten off: a round notch with
+    // the marks of teeth, and the white crumb showing where the crust is gone.
     const Canvas before = c;
-    const Point roll{142, 112};
-    rohlik(c, roll.x, roll.y, 21);
-    const Point bites[] = {{roll.x - 18, roll.y - 9}, {roll.x - 20, roll.y - 1}, {roll.x - 17, roll.y + 6}};
+    const Point roll{152, 110};
+    constexpr int kHalfLength = 26;
+    rohlik(c, roll.x, roll.y, kHalfLength);
+    const Point bite{roll.x - kHalfLength - 2, roll.y - 3};
+    const Point teeth[] = {{bite.x + 11, bite.y + 1}, {bite.x + 9, bite.y + 7}, {bite.x + 9, bite.y - 6}};
     const auto bitten = [&](int x, int y) {
-        for (const Point b : bites) {
-            if ((x - b.x) * (x - b.x) + (y - b.y) * (y - b.y) <= 30) return true;
+        if ((x - bite.x) * (x - bite.x) + (y - bite.y) * (y - bite.y) <= 121) return true;
+        for (const Point t : teeth) {
+            if ((x - t.x) * (x - t.x) + (y - t.y) * (y - t.y) <= 5) return true;
         }
         return false;
     };
-    for (int y = roll.y - 20; y <= roll.y + 16; ++y) {
-        for (int x = roll.x - 32; x <= roll.x - 6; ++x) {
-            if (bitten(x, y)) c.plot(x, y, before.at(x, y));
+    const Canvas whole = c;
+    const auto bread = [&](int x, int y) { return whole.at(x, y) != before.at(x, y); };
+    // How close the pixel lies to where the bite took bread away, in pixels, up to `reach`.
+    const auto biteWithin = [&](int x, int y, int reach) {
+        for (int dy = -reach; dy <= reach; ++dy) {
+            for (int dx = -reach; dx <= reach; ++dx) {
+                if (bitten(x + dx, y + dy) && bread(x + dx, y + dy)) return true;
+            }
         }
-    }
-    for (int y = roll.y - 20; y <= roll.y + 16; ++y) {  // the bite's edge, where the crumb shows
-        for (int x = roll.x - 32; x <= roll.x - 6; ++x) {
-            const bool bread = c.at(x, y) != before.at(x, y) && c.at(x, y) != Black;
-            if (bread && (bitten(x - 1, y) || bitten(x, y - 1) || bitten(x, y + 1))) c.plot(x, y, Black);
-            else if (bread && (bitten(x - 2, y) || bitten(x - 3, y) || bitten(x - 2, y - 2))) c.plot(x, y, White);
+        return false;
+    };
+    for (int y = roll.y - 20; y <= roll.y + 20; ++y) {
+        for (int x = bite.x - 12; x <= bite.x + 20; ++x) {
+            if (bitten(x, y)) c.plot(x, y, before.at(x, y));
+            else if (bread(x, y) && biteWithin(x, y, 1)) c.plot(x, y, Black);
+            else if (bread(x, y) && whole.at(x, y) != Black && biteWithin(x, y, 5)) c.plot(x, y, Paint(White, Yellow, Mix::Sparse));
         }
     }
     c.ellipse(franta.rightHand.x, franta.rightHand.y, 7, 6, Black);  // his fingers round it
     c.ellipse(franta.rightHand.x, franta.rightHand.y, 6, 5, kSkin);
-    for (int i = 0; i < 6; ++i) c.plot(112 + random.below(24), head.y + r + random.below(40), Olive);  // crumbs
+    for (const Point crumb : {Point{118, 132}, Point{124, 140}, Point{112, 150}, Point{128, 158}, Point{120, 168}}) {
+        c.rect(crumb.x, crumb.y, 2, 2, Paint(Yellow, Maroon, Mix::Checker));
+    }
     pigeon(c, 172, 134, false);
     pigeon(c, 30, 206, true);
     pigeon(c, 150, 214, false);
@@ -354,9 +378,12 @@ void picture9(Canvas& c) {
     }
     c.rect(60, 30, 50, 100, Black);
     c.rect(62, 32, 46, 98, Paint(White, Silver, Mix::Sparse));
-    c.polygon({{56, 32}, {85, 2}, {114, 32}}, Black);
-    c.polygon({{60, 31}, {85, 5}, {110, 31}}, Paint(Green, Teal, Mix::Checker));
-    c.rect(84, 0, 3, 6, Yellow);
+    c.polygon({{56, 32}, {85, 12}, {114, 32}}, Black);
+    c.polygon({{60, 31}, {85, 15}, {110, 31}}, Paint(Green, Teal, Mix::Checker));
+    c.rect(82, 0, 7, 15, Black);  // the cross on the spire, gilded
+    c.rect(78, 3, 15, 7, Black);
+    c.rect(84, 1, 3, 13, Yellow);
+    c.rect(79, 5, 13, 3, Yellow);
     c.ellipse(85, 52, 12, 12, Black);
     c.ellipse(85, 52, 10, 10, White);
     c.line({85, 52}, {85, 44}, Black, 2);
@@ -368,13 +395,30 @@ void picture9(Canvas& c) {
     c.rect(0, 102, 90, kGround - 102, Paint(Yellow, Olive, Mix::Checker));
     c.rect(0, 100, 92, 6, Maroon);
     board(c, 4, 112, 82, 22, "U LVA", Maroon, Yellow, 2);
-    c.line({64, 136}, {64, 142}, Black);
-    c.ellipse(64, 156, 14, 14, Black);  // the lion: mane, face, eyes, nose
-    c.ellipse(64, 156, 13, 13, Paint(Maroon, Olive, Mix::Checker));
-    c.ellipse(64, 157, 8, 8, Yellow);
-    c.plot(61, 155, Black);
-    c.plot(67, 155, Black);
-    c.rect(63, 159, 3, 2, Black);
+    // The pub's sign hangs from two chains: a golden lion striding on red, mane, tail and all.
+    c.line({54, 135}, {54, 141}, Black);
+    c.line({84, 135}, {84, 141}, Black);
+    board(c, 48, 141, 42, 36, "", Maroon, Black, 1);
+    c.polyline({{79, 158}, {85, 155}, {86, 149}}, Black, 3);  // the tail and its tuft
+    c.ellipse(86, 147, 3, 3, Black);
+    c.ellipse(86, 147, 2, 2, Olive);
+    for (const int x : {63, 67, 76, 80}) {  // the legs, the far ones darker
+        const Paint leg = x == 67 || x == 80 ? Paint(Olive) : Paint(Yellow);
+        c.line({x, 160}, {x, 171}, Black, 4);
+        c.line({x, 160}, {x, 170}, leg, 2);
+    }
+    c.ellipse(72, 159, 11, 6, Black);
+    c.ellipse(72, 159, 10, 5, Yellow);
+    const Point mane[] = {{59, 147}, {65, 150}, {66, 157}, {62, 163}, {55, 162}, {53, 149}};  // its shaggy edge
+    for (const Point lump : mane) c.ellipse(lump.x, lump.y, 4, 4, Black);
+    c.ellipse(60, 155, 8, 9, Black);
+    for (const Point lump : mane) c.ellipse(lump.x, lump.y, 3, 3, Paint(Olive, Yellow, Mix::Checker));
+    c.ellipse(60, 155, 7, 8, Paint(Olive, Yellow, Mix::Checker));  // the mane
+    c.ellipse(57, 155, 4, 4, Yellow);  // the face, looking ahead
+    c.ellipse(53, 157, 3, 2, Yellow);  // the muzzle
+    c.rect(50, 156, 2, 2, Black);  // the nose
+    c.plot(57, 153, Black);  // the eye
+    c.line({51, 159}, {55, 159}, Black);  // the mouth
     c.rect(14, 150, 30, kGround - 150, Black);  // the door
     c.rect(16, 152, 26, kGround - 152, Maroon);
     c.rect(20, 158, 18, 14, Yellow);
@@ -451,13 +495,30 @@ void picture7(Canvas& c) {
                                std::pair{Point{165, 66}, Point{165, 56}}, std::pair{Point{150, 86}, Point{144, 92}}}) {
         c.line(a, b, Red, 2);
     }
-    // Inside: Mr Horák on his sack of money, wide awake, his hand on the button.
-    c.ellipse(92, 150, 40, 16, Black);  // the sack, tied at the top
-    c.ellipse(92, 150, 38, 14, Paint(Olive, Yellow, Mix::Checker));
-    c.rect(122, 128, 6, 10, Black);
-    c.text(112, 148, "Kč", Black, 1);
-    person(c, {.x = 88, .feet = 150, .height = 96, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Rows),
-               .trousers = Navy, .hair = Grey, .mood = Mood::Scared, .leftHand = {60, 126},
+    // Inside: Mr Horák on his sack of money, wide awake, his hand on the button. The sack is tied
+    // at the neck and gathered above the string; the crowns are printed on its cloth.
+    const Paint cloth(Yellow, Olive, Mix::Sparse);
+    const Point neck{114, 124};
+    c.polygon({{neck.x - 10, 136}, {neck.x - 4, neck.y}, {neck.x + 4, neck.y}, {neck.x + 10, 136}}, Black);
+    const Point ends[] = {{neck.x - 6, neck.y - 6}, {neck.x + 6, neck.y - 6}, {neck.x, neck.y - 9}};  // above the string
+    for (const Point end : ends) c.ellipse(end.x, end.y, 6, 5, Black);
+    c.ellipse(86, 148, 37, 19, Black);
+    c.polygon({{neck.x - 8, 137}, {neck.x - 3, neck.y + 1}, {neck.x + 3, neck.y + 1}, {neck.x + 8, 137}}, cloth);
+    for (const Point end : ends) c.ellipse(end.x, end.y, 5, 4, cloth);
+    c.line({neck.x - 3, neck.y - 2}, {neck.x - 8, neck.y - 8}, Olive);
+    c.line({neck.x + 3, neck.y - 2}, {neck.x + 8, neck.y - 8}, Olive);
+    c.line({neck.x, neck.y - 2}, {neck.x, neck.y - 10}, Olive);
+    c.ellipse(86, 148, 36, 18, cloth);
+    c.rect(neck.x - 5, neck.y - 1, 11, 4, Black);  // the string
+    c.rect(neck.x - 4, neck.y, 9, 2, Maroon);
+    for (const auto& [a, b] : {std::pair{Point{neck.x - 2, neck.y + 4}, Point{neck.x - 5, 134}},
+                               std::pair{Point{neck.x + 2, neck.y + 4}, Point{neck.x + 5, 134}},
+                               std::pair{Point{58, 156}, Point{66, 162}}, std::pair{Point{112, 160}, Point{118, 152}}}) {
+        c.line(a, b, Olive);  // folds
+    }
+    c.text(88, 141, "Kč", Black, 2);
+    person(c, {.x = 66, .feet = 150, .height = 96, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Rows),
+               .trousers = Navy, .hair = Grey, .mood = Mood::Scared, .leftHand = {40, 126},
                .rightHand = {126, 86}, .seated = true});
     c.rect(126, 78, 10, 12, Black);
     c.rect(127, 79, 8, 10, Red);
@@ -530,31 +591,48 @@ void picture6(Canvas& c) {
     c.rect(4, 124, 177, 90, Black);  // the glass case over the counter
     c.rect(6, 126, 173, 86, Paint(Silver, White, Mix::Checker));
     c.rect(6, 126, 173, 3, White);
+    // The four cards in the order their buttons stand, each with its price tag in crowns.
+    enum class Mark : std::uint8_t { Star, Vip, Bow, Heart };
     struct Card {
         Paint face;
-        const char* price;
+        std::string_view price;
+        Mark mark;
     };
-    const Card cards[] = {{Red, "7000"}, {Paint(Olive, Black, Mix::Checker), "10000"}, {Blue, "4000"}, {Green, "5000"}};
+    const Card cards[] = {{Green, "5000", Mark::Star},
+                          {Paint(Olive, Black, Mix::Checker), "10000", Mark::Vip},
+                          {Red, "7000", Mark::Bow},
+                          {Blue, "4000", Mark::Heart}};
     for (int i = 0; i < 4; ++i) {
         const int x = 8 + i * 44;
-        const int y = 134;
-        c.rect(x, y, 36, 50, Black);
-        c.rect(x + 1, y + 1, 34, 48, White);
-        c.rect(x + 3, y + 3, 30, 44, cards[i].face);
-        board(c, x - 2, y + 56, 40, 14, cards[i].price, White, Black, 1);
+        const int y = 132;
+        c.rect(x, y, 36, 46, Black);
+        c.rect(x + 1, y + 1, 34, 44, White);
+        c.rect(x + 3, y + 3, 30, 40, cards[i].face);
+        switch (cards[i].mark) {
+        case Mark::Star:  // magic
+            sparkle(c, x + 18, y + 22, 11, Yellow);
+            sparkle(c, x + 8, y + 8, 3, White);
+            sparkle(c, x + 29, y + 36, 3, White);
+            break;
+        case Mark::Vip:
+            c.text(x + (36 - Canvas::textWidth("VIP")) / 2, y + 17, "VIP", Yellow, 1);
+            c.rect(x + 3, y + 28, 30, 2, Yellow);
+            break;
+        case Mark::Bow:  // a gift
+            c.rect(x + 3, y + 20, 30, 4, Yellow);
+            c.rect(x + 16, y + 3, 4, 40, Yellow);
+            c.ellipse(x + 12, y + 14, 5, 3, Yellow);
+            c.ellipse(x + 24, y + 14, 5, 3, Yellow);
+            break;
+        case Mark::Heart:  // love
+            heart(c, x + 18, y + 18, 9, White);
+            heart(c, x + 18, y + 19, 6, Navy);
+            break;
+        }
+        board(c, x - 2, y + 50, 40, 24, "", White, Black, 1);
+        c.text(x + 18 - Canvas::textWidth(cards[i].price) / 2, y + 53, cards[i].price, Black, 1);
+        c.text(x + 18 - Canvas::textWidth("Kč") / 2, y + 63, "Kč", Black, 1);
     }
-    // Gift: ribbon and bow. VIP: the letters. Love: a small blue heart. Magic: a star.
-    c.rect(8 + 3, 134 + 22, 30, 4, Yellow);
-    c.rect(8 + 16, 134 + 3, 4, 44, Yellow);
-    c.ellipse(8 + 12, 134 + 16, 5, 3, Yellow);
-    c.ellipse(8 + 24, 134 + 16, 5, 3, Yellow);
-    c.text(52 + (36 - Canvas::textWidth("VIP")) / 2, 134 + 19, "VIP", Yellow, 1);
-    c.rect(52 + 3, 134 + 30, 30, 2, Yellow);
-    heart(c, 96 + 18, 134 + 20, 9, White);
-    heart(c, 96 + 18, 134 + 21, 6, Navy);
-    sparkle(c, 140 + 18, 134 + 24, 11, Yellow);
-    sparkle(c, 140 + 8, 134 + 8, 3, White);
-    sparkle(c, 140 + 29, 134 + 40, 3, White);
     // Beside the kiosk: shelves with nothing on them, and the mouse that ate the rohlíky.
     c.rect(200, 30, 300, 184, Black);
     c.rect(202, 32, 296, 180, Paint(Olive, Yellow, Mix::Sparse));
