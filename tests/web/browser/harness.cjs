@@ -161,7 +161,8 @@ class Browser {
     return this.eval(`(() => {
       const all = [...document.querySelectorAll('#game [data-control]')];
       const text = (name) => document.querySelector('#game [data-name="' + name + '"]').textContent;
-      const over = !document.getElementById('over').hidden;
+      // The end screen counts only where the player sees it, and sees nothing of the game.
+      const over = document.getElementById('over').checkVisibility() && !document.getElementById('game').checkVisibility();
       return {
         shown: over ? [] : all.filter((e) => e.checkVisibility()).map((e) => e.dataset.name),
         story: text('P'), purse: text('peníze'), description: text('Popis'),
@@ -284,6 +285,38 @@ class Browser {
   }
 }
 
+// Runs in the page, for the random players: a seeded generator (mulberry32: small, and the same
+// sequence in every browser), and the first way in which the page differs from the story's own
+// state after event n, or null.
+function seededRandom(seed) {
+  let s = seed >>> 0;
+  return () => {
+    s = (s + 0x6d2b79f5) >>> 0;
+    let t = s;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+function pageDiffers(n, what) {
+  const game = document.getElementById("game");
+  const [bits, purse, status, story, money, description] = window.tolm.state().split("\n");
+  for (const e of game.querySelectorAll("[data-control]")) {
+    if (e.hidden !== (bits[Number(e.dataset.control)] === "0"))
+      return `event ${n} (${what}): ${e.dataset.name} is ${e.hidden ? "hidden" : "shown"} on the page`;
+  }
+  const text = (name) => game.querySelector(`[data-name="${name}"]`).textContent;
+  if (text("P") !== story || text("peníze") !== money || text("Popis") !== description)
+    return `event ${n} (${what}): the texts differ from the story's`;
+  if (String(Number(money)) !== money || Number(money) !== Number(purse))
+    return `event ${n} (${what}): the purse shows ${money} and holds ${purse}`;
+  const focused = document.activeElement;
+  if (status === "playing" && focused !== document.body && game.contains(focused) && focused.hidden)
+    return `event ${n} (${what}): the focus is on the hidden ${focused.dataset.name}`;
+  return null;
+}
+
 // Runs one test: a fresh browser, the test, a clean console; exit status 1 on any failure.
 async function run(test, options = {}) {
   const site = process.argv[2];
@@ -303,4 +336,4 @@ async function run(test, options = {}) {
   process.exit();
 }
 
-module.exports = { Browser, Failure, expect, expectEqual, run, serve, sleep, waitFor };
+module.exports = { Browser, Failure, expect, expectEqual, pageDiffers, run, seededRandom, serve, sleep, waitFor };

@@ -83,7 +83,10 @@ async function orders(browser) {
     tabs.push((await browser.seen()).focused);
   }
   const { nodes } = await browser.client.Accessibility.getFullAXTree();
-  const tree = nodes.filter((n) => !n.ignored).map((n) => `${n.role?.value}:${n.name?.value ?? ""}`);
+  // What a screen reader reads: roles and names. Line boxes follow the layout's line breaks, and
+  // unnamed generic containers are read as nothing.
+  const read = (n) => !n.ignored && n.role?.value !== "InlineTextBox" && !(n.role?.value === "generic" && !n.name?.value);
+  const tree = nodes.filter(read).map((n) => `${n.role?.value}:${n.name?.value ?? ""}`);
   return { tabs, tree };
 }
 
