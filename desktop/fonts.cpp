@@ -1,23 +1,8 @@
-// Font families by name, each followed by the free font that has its shapes and widths.
+// The layout's fonts as Qt fonts, each in the free face the layout names for its family.
 #include "desktop/fonts.h"
-
-#include <QFontDatabase>
-#include <QStringList>
 
 namespace tolm::desktop {
 using namespace layout;
-namespace {
-
-QString familyName(Family family) {
-    switch (family) {
-        case Family::MsSansSerif: return QStringLiteral("MS Sans Serif");
-        case Family::BookmanOldStyle: return QStringLiteral("Bookman Old Style");
-        case Family::ComicSansMs: return QStringLiteral("Comic Sans MS");
-    }
-    return {};
-}
-
-}  // namespace
 
 QString substituteFamily(Family family) {
     const std::string_view name = freeFamily(family);
@@ -26,11 +11,10 @@ QString substituteFamily(Family family) {
 
 QFont qtFont(const Font& font, const SceneScale& scale) {
     QFont f;
-    // A family that is not installed would cost a search of every installed font for its nearest
-    // ones before Qt goes on to the substitute; asking the font database for it is a lookup.
-    const QString named = familyName(font.family);
-    const QString free = substituteFamily(font.family);
-    f.setFamilies(QFontDatabase::styles(named).isEmpty() ? QStringList{free} : QStringList{named, free});
+    // Only the free face, never a face installed under the family's own name: the captions are
+    // sized for the free faces' widths, and the window looks the same on every machine and as
+    // the page does, which carries those faces itself.
+    f.setFamily(substituteFamily(font.family));
     f.setPixelSize(scale.fontPixels(pixelSize(font)));
     f.setWeight(static_cast<QFont::Weight>(font.weight));
     // Every letter the window shows is in its font, so no glyph is ever looked for elsewhere, and

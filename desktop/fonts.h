@@ -1,4 +1,4 @@
-// The layout's fonts as Qt fonts, with the installed substitute behind each family.
+// The layout's fonts as Qt fonts, drawn in the free faces the layout names.
 #pragma once
 
 #include <QFont>
@@ -12,7 +12,7 @@ namespace tolm::desktop {
 // scaled with the scene: text is laid out afresh at its new size, never stretched.
 QFont qtFont(const layout::Font& font, const SceneScale& scale = {});
 
-// The installed family that stands in for a layout family.
+// The free family a layout family is drawn in, whatever else is installed.
 QString substituteFamily(layout::Family family);
 
 }  // namespace tolm::desktop

@@ -1,5 +1,7 @@
 // Starts the toolkit, with the font configuration read meanwhile; when no platform starts, the
-// toolkit would end the process with an abort, and the game says why instead.
+// toolkit would end the process with an abort, and the game says why instead. What either
+// says echoes the platforms and displays it was given, which may be of any length, so the
+// echoes are cut short.
 #include "desktop/graphical_session.h"
 
 #include <fontconfig/fontconfig.h>
@@ -20,25 +22,38 @@ struct Place {
     std::string czech, english;
 };
 
-std::string quoted(std::string_view open, std::string_view text, std::string_view close) {
-    return std::string(open).append(text).append(close);
+// Enough to tell a name or a message apart, and no longer.
+constexpr qsizetype kNameLength = 40;
+constexpr qsizetype kMessageLength = 300;
+// A list of platforms may be any length too: the line names the first few different ones,
+// and the toolkit's messages past a screenful are only counted.
+constexpr qsizetype kPlatformsNamed = 3;
+constexpr qsizetype kMessagesHeld = 10;
+
+QString shortened(const QString& text, qsizetype length) {
+    if (text.size() <= length) return text;
+    qsizetype cut = length - 1;
+    if (text.at(cut - 1).isHighSurrogate()) --cut;
+    return text.first(cut) + u'…';
+}
+
+std::string quoted(std::string_view open, const QString& text, std::string_view close) {
+    return std::string(open).append(shortened(text, kNameLength).toStdString()).append(close);
 }
 
 Place placeOf(const QString& platform) {
     if (platform.startsWith(QLatin1String("wayland"))) {
-        QByteArray socket = qgetenv("WAYLAND_DISPLAY");
-        if (socket.isEmpty()) socket = "wayland-0";
-        return {"k displeji Wayland " + quoted("„", socket.toStdString(), "“"),
-                "to Wayland display " + quoted("\"", socket.toStdString(), "\"")};
+        QString socket = qEnvironmentVariable("WAYLAND_DISPLAY");
+        if (socket.isEmpty()) socket = QStringLiteral("wayland-0");
+        return {"k displeji Wayland " + quoted("„", socket, "“"), "to Wayland display " + quoted("\"", socket, "\"")};
     }
     if (platform == QLatin1String("xcb")) {
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             return {"k displeji X (proměnná DISPLAY není nastavena)", "to an X display (DISPLAY is not set)"};
-        const std::string display = qgetenv("DISPLAY").toStdString();
+        const QString display = qEnvironmentVariable("DISPLAY");
         return {"k displeji X " + quoted("„", display, "“"), "to X display " + quoted("\"", display, "\"")};
     }
-    return {"k platformě " + quoted("„", platform.toStdString(), "“"),
-            "to the " + quoted("\"", platform.toStdString(), "\"") + " platform"};
+    return {"k platformě " + quoted("„", platform, "“"), "to the " + quoted("\"", platform, "\"") + " platform"};
 }
 
 // What the toolkit tries: the platforms asked for in turn, or its own choice for the session.
@@ -71,11 +86,17 @@ std::string platformsAsked(int argc, char** argv) {
 
 // The line said when no platform starts, naming the displays tried.
 std::string noSessionMessage(const std::string& platforms) {
+    QStringList tried = platformsTried(platforms);
+    tried.removeDuplicates();
     std::string czech, english;
-    for (const QString& platform : platformsTried(platforms)) {
+    for (const QString& platform : tried.first(std::min(tried.size(), kPlatformsNamed))) {
         const Place place = placeOf(platform);
         czech += (czech.empty() ? "" : " ani ") + place.czech;
         english += (english.empty() ? "" : " or ") + place.english;
+    }
+    if (tried.size() > kPlatformsNamed) {
+        czech += " ani k dalším zadaným";
+        english += " or to the others asked for";
     }
     return "Tolm potřebuje grafické prostředí, ale nemohl se připojit " + czech +
            ". / Tolm needs a graphical session but could not connect " + english + ".";
@@ -85,6 +106,7 @@ std::string askedPlatforms;
 // What the toolkit says while it starts (from its event reader thread too), kept until it has
 // started: if it cannot, only the game's own line is printed.
 QStringList* heldMessages = nullptr;
+qsizetype messagesNotHeld = 0;
 std::mutex heldMessagesLock;
 
 void whileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -92,9 +114,11 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
         std::fputs((noSessionMessage(askedPlatforms) + "\n").c_str(), stderr);
         std::_Exit(1);
     }
+    const QString line = shortened(qFormatLogMessage(type, context, message), kMessageLength);
     const std::scoped_lock lock(heldMessagesLock);
-    if (heldMessages) heldMessages->append(qFormatLogMessage(type, context, message));
-    else std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    if (!heldMessages) std::fprintf(stderr, "%s\n", qPrintable(line));
+    else if (heldMessages->size() < kMessagesHeld) heldMessages->append(line);
+    else ++messagesNotHeld;
 }
 
 }  // namespace
@@ -118,6 +142,9 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     const std::scoped_lock lock(heldMessagesLock);
     heldMessages = nullptr;
     for (const QString& message : held) std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (messagesNotHeld > 0)
+        std::fprintf(stderr, "(and %lld more messages from Qt while it started)\n",
+                     static_cast<long long>(messagesNotHeld));
     return app;
 }
 

@@ -1,6 +1,7 @@
 """Without a graphical session the game says so in one line, in Czech and English, naming the
 display it tried, and ends with status 1: no abort, no core dump, no toolkit advice to reinstall.
-The offscreen platform, which needs no display, still starts the game."""
+The offscreen platform, which needs no display, still starts the game. However long the platforms
+and displays it is given, what it says stays short."""
 import argparse
 import os
 import resource
@@ -11,6 +12,10 @@ import time
 
 CZECH = "Tolm potřebuje grafické prostředí"
 ENGLISH = "Tolm needs a graphical session"
+# Bytes on standard error that a page of messages fits in.
+SAID_AT_MOST = 4096
+LONG = "x" * 100_000
+MANY = ";".join(f"p{n}" for n in range(20_000))
 
 
 def dead_display():
@@ -25,11 +30,11 @@ def cores_allowed():
     resource.setrlimit(resource.RLIMIT_CORE, (resource.RLIM_INFINITY, resource.RLIM_INFINITY))
 
 
-def start(game, folder, extra):
+def start(game, folder, arguments, extra):
     env = {k: v for k, v in os.environ.items()
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE")}
     env.update(XDG_RUNTIME_DIR=folder, **extra)
-    return subprocess.Popen([game], cwd=folder, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+    return subprocess.Popen([game, *arguments], cwd=folder, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                             text=True, preexec_fn=cores_allowed)
 
 
@@ -38,39 +43,54 @@ def main():
     parser.add_argument("--game", required=True)
     game = parser.parse_args().game
     dead = dead_display()
-    # What the environment lacks, and how the line names the display tried.
+    # What the environment lacks or the arguments ask, and how the line names the display tried.
     cases = [
-        ("DISPLAY unset", {}, "an X display (DISPLAY is not set)"),
-        ("DISPLAY empty", {"DISPLAY": ""}, "an X display (DISPLAY is not set)"),
-        ("no X server on the display", {"DISPLAY": dead}, f'X display "{dead}"'),
-        ("a platform that does not exist", {"QT_QPA_PLATFORM": "tolm-none"}, '"tolm-none" platform'),
-        ("Wayland without a compositor", {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "tolm-none"},
+        ("DISPLAY unset", [], {}, "an X display (DISPLAY is not set)"),
+        ("DISPLAY empty", [], {"DISPLAY": ""}, "an X display (DISPLAY is not set)"),
+        ("no X server on the display", [], {"DISPLAY": dead}, f'X display "{dead}"'),
+        ("a platform that does not exist", [], {"QT_QPA_PLATFORM": "tolm-none"}, '"tolm-none" platform'),
+        ("Wayland without a compositor", [], {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "tolm-none"},
          'Wayland display "tolm-none"'),
+        ("a -platform 100,000 letters long", ["-platform", LONG], {}, 'the "xxxxxxxxxx'),
+        ("a --platform of 20,000 platforms", ["--platform", MANY], {},
+         'the "p0" platform or to the "p1" platform or to the "p2" platform or to the others'),
+        ("a DISPLAY 100,000 letters long", [], {"DISPLAY": LONG}, 'X display "xxxxxxxxxx'),
     ]
     failures = []
-    for what, extra, place in cases:
+    for what, arguments, extra, place in cases:
         with tempfile.TemporaryDirectory(prefix="tolm-no-display-") as folder:
             os.chmod(folder, 0o700)
-            process = start(game, folder, extra)
+            process = start(game, folder, arguments, extra)
             out, err = process.communicate(timeout=60)
             lines = err.splitlines()
             cores = [f for f in os.listdir(folder) if f.startswith("core")]
             if process.returncode != 1:
                 failures.append(f"{what}: status {process.returncode}, not 1")
             if out or len(lines) != 1 or CZECH not in lines[0] or ENGLISH not in lines[0] or place not in lines[0]:
-                failures.append(f"{what}: expected one line in Czech and English naming {place}, got {err!r}")
+                failures.append(f"{what}: expected one line in Czech and English naming {place}, got {err[:2000]!r}")
             if cores:
                 failures.append(f"{what}: left a core dump {cores}")
+            if len(err.encode()) >= SAID_AT_MOST:
+                failures.append(f"{what}: said {len(err.encode())} bytes")
 
-    with tempfile.TemporaryDirectory(prefix="tolm-offscreen-") as folder:
-        os.chmod(folder, 0o700)
-        process = start(game, folder, {"QT_QPA_PLATFORM": "offscreen", "DISPLAY": dead})
-        time.sleep(3)
-        alive = process.poll() is None
-        process.terminate()
-        _, err = process.communicate(timeout=60)
-        if not alive or CZECH in err:
-            failures.append(f"offscreen: the game did not keep running (status {process.returncode}): {err!r}")
+    # The toolkit warns of each platform it cannot find before it finds offscreen.
+    starting = [
+        ("offscreen", [], {"QT_QPA_PLATFORM": "offscreen", "DISPLAY": dead}),
+        ("offscreen after 20,000 platforms that do not exist", ["-platform", f"{MANY};offscreen"], {"DISPLAY": dead}),
+        ("offscreen after a platform 100,000 letters long", ["-platform", f"{LONG};offscreen"], {"DISPLAY": dead}),
+    ]
+    for what, arguments, extra in starting:
+        with tempfile.TemporaryDirectory(prefix="tolm-offscreen-") as folder:
+            os.chmod(folder, 0o700)
+            process = start(game, folder, arguments, extra)
+            time.sleep(3)
+            alive = process.poll() is None
+            process.terminate()
+            _, err = process.communicate(timeout=60)
+            if not alive or CZECH in err:
+                failures.append(f"{what}: the game did not keep running (status {process.returncode}): {err[:2000]!r}")
+            if len(err.encode()) >= SAID_AT_MOST:
+                failures.append(f"{what}: said {len(err.encode())} bytes")
 
     for failure in failures:
         print(f"FAIL: {failure}")
