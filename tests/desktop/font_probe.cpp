@@ -8,7 +8,7 @@
 #include "desktop/game_style.h"
 #include "desktop/game_window.h"
 #include "desktop/qt_form.h"
-#include "headless/headless_form.h"
+#include "headless/recording_reporter.h"
 
 namespace {
 
