@@ -110,7 +110,8 @@ run-web: web
 web-package: web
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) --target web_package
 
-# The page in headless Chromium at 1920x1080, 1280x800 and 640x360: $(WEB_BUILD)/screenshots/
+# The page in headless Chromium at 1920x1080, 1280x800 and 640x360, and on phones upright and
+# sideways: $(WEB_BUILD)/screenshots/
 web-shots: web
 	NODE_PATH=$(abspath $(WEB_BUILD))/tests/web/npm/node_modules \
 	    node tools/web_shots/web_shots.cjs $(WEB_BUILD)/site $(WEB_BUILD)/screenshots

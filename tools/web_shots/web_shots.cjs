@@ -1,30 +1,45 @@
-// Screenshots of the web edition in headless Chromium at a large screen, a laptop and a phone
-// held sideways: the first scene, a scene with a picture and a card's description, the end.
+// Screenshots of the web edition in headless Chromium: a large screen, a laptop and a small window
+// with the window's layout, and phones upright and sideways (touch, three device pixels to a CSS
+// pixel) with the page's column: the first scene, a town scene with a card's description, the end.
 //   node web_shots.cjs SITE OUT_DIR
 "use strict";
 const path = require("node:path");
 const { Browser } = require("../../tests/web/browser/harness.cjs");
 
-const kViewports = [[1920, 1080], [1280, 800], [640, 360]];
+const kScreens = [[1920, 1080], [1280, 800], [640, 360]];
+const kPhones = [[390, 844], [360, 640], [320, 568], [844, 390]];
 const kTown = ["Vyjít", "Jít", "Pokračovat", "Choice4", "Dál", "Visit2", "Buy3", "Šlukonv", "Dál3"];
+
+async function shoot(browser, out, size, phone) {
+  await browser.load();
+  await browser.screenshot(path.join(out, `${size}-first-scene.png`));
+  for (const choice of kTown) await (phone ? browser.tap(choice) : browser.click(choice));
+  if (phone) {
+    await browser.tap("Card3");
+  } else {
+    const card = await browser.centre("Card3");
+    await browser.mouseTo(card.x, card.y);
+  }
+  await browser.eval("Promise.all([...document.querySelectorAll('#game img')].map((i) => i.decode().catch(() => null)))");
+  await browser.screenshot(path.join(out, `${size}-town-card.png`));
+  await browser.eval("scrollTo(0, 0)");
+  await browser.screenshot(path.join(out, `${size}-town-top.png`));
+  await (phone ? browser.tap("Konec") : browser.click("Konec"));
+  await browser.screenshot(path.join(out, `${size}-over.png`));
+  console.log(path.join(out, `${size}-*.png`));
+}
 
 (async () => {
   const [site, out] = process.argv.slice(2);
   const browser = await Browser.open(site);
   try {
-    for (const [width, height] of kViewports) {
-      const size = `${width}x${height}`;
+    for (const [width, height] of kScreens) {
       await browser.resize(width, height);
-      await browser.load();
-      await browser.screenshot(path.join(out, `${size}-first-scene.png`));
-      for (const choice of kTown) await browser.click(choice);
-      const card = await browser.centre("Card3");
-      await browser.mouseTo(card.x, card.y);
-      await browser.eval("Promise.all([...document.querySelectorAll('#game img')].map((i) => i.decode().catch(() => null)))");
-      await browser.screenshot(path.join(out, `${size}-town-card.png`));
-      await browser.click("Konec");
-      await browser.screenshot(path.join(out, `${size}-over.png`));
-      console.log(path.join(out, `${size}-*.png`));
+      await shoot(browser, out, `${width}x${height}`, false);
+    }
+    for (const [width, height] of kPhones) {
+      await browser.phone(width, height);
+      await shoot(browser, out, `phone-${width}x${height}`, true);
     }
   } finally {
     await browser.close();
