@@ -4,8 +4,15 @@
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace tolm::desktop {
+namespace {
+
+constexpr int kLeastFocusWidth = 2;
+constexpr int kFocusWidthPerHeight = 24;
+
+}  // namespace
 
 ChoiceButton::ChoiceButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -18,6 +25,8 @@ void ChoiceButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     const QString caption = option.text;
     option.text.clear();
+    // The style's own focus frame is a faint line; the button draws a clear one instead.
+    option.state &= ~QStyle::State_HasFocus;
     painter.drawControl(QStyle::CE_PushButton, option);
 
     QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
@@ -27,6 +36,29 @@ void ChoiceButton::paintEvent(QPaintEvent*) {
     }
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+
+    if (hasFocus()) {
+        // At least two pixels in the caption's colour, which stands out against the button's face
+        // many times over the least contrast a focus ring needs; thicker as the scene grows.
+        const int width = std::max(kLeastFocusWidth, height() / kFocusWidthPerHeight);
+        QPen pen(palette().color(QPalette::ButtonText), width);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const int inset = width / 2 + width;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+}
+
+void ChoiceButton::focusInEvent(QFocusEvent* event) {
+    QPushButton::focusInEvent(event);
+    // A covered choice that takes the focus is drawn in front of its place while it holds it.
+    raise();
+}
+
+void ChoiceButton::focusOutEvent(QFocusEvent* event) {
+    QPushButton::focusOutEvent(event);
+    emit focusLeft();
 }
 
 void ChoiceButton::keyPressEvent(QKeyEvent* event) {

@@ -15,10 +15,14 @@ public:
 signals:
     // The window decides where an arrow takes the focus.
     void arrowPressed(tolm::layout::Arrow arrow);
+    // The window puts back the stacking of the button's place.
+    void focusLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 }  // namespace tolm::desktop

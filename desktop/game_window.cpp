@@ -53,8 +53,7 @@ GameWindow::GameWindow(QWidget* parent) : QWidget(parent) {
 
     for (const ControlRow& row : kLayout) widgets_[indexOf(row.control)] = build(row);
 
-    // The control created last stacks on top, and window order puts the first in front.
-    for (auto row = kLayout.rbegin(); row != kLayout.rend(); ++row) widgets_[indexOf(row->control)]->raise();
+    stackInWindowOrder();
 
     for (const Control c : layout::tabChain()) tabChain_.push_back(widget(c));
     for (std::size_t i = 1; i < tabChain_.size(); ++i) setTabOrder(tabChain_[i - 1], tabChain_[i]);
@@ -78,6 +77,7 @@ QWidget* GameWindow::build(const ControlRow& row) {
             auto* button = new ChoiceButton(captionOf(row), parent);
             connect(button, &ChoiceButton::arrowPressed, this,
                     [this, c = row.control](layout::Arrow arrow) { focus(layout::afterArrow(c, arrow, shown())); });
+            connect(button, &ChoiceButton::focusLeft, this, &GameWindow::stackInWindowOrder);
             w = button;
             break;
         }
@@ -133,6 +133,11 @@ void GameWindow::applyScale(const SceneScale& scale) {
         if (auto* box = qobject_cast<PictureBox*>(w)) box->setScale(scale.factor());
         if (row.kind == Kind::Frame || row.kind == Kind::Shape) setOutlineWidth(w, scale.lineWidth());
     }
+}
+
+// The control raised last stacks on top, and window order puts the first in front.
+void GameWindow::stackInWindowOrder() {
+    for (auto row = kLayout.rbegin(); row != kLayout.rend(); ++row) widgets_[indexOf(row->control)]->raise();
 }
 
 layout::Shown GameWindow::shown() const {

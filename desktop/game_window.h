@@ -36,6 +36,7 @@ protected:
 
 private:
     QWidget* build(const layout::ControlRow& row);
+    void stackInWindowOrder();
     void applyScale(const SceneScale& scale);
 
     std::array<QWidget*, kControlCount> widgets_{};

@@ -47,8 +47,14 @@ std::optional<Control> nextInChain(std::optional<Control> from, int step, const 
     return std::nullopt;
 }
 
+bool overlap(const ControlRow& a, const ControlRow& b) {
+    return a.in == b.in && a.rect.left < b.rect.left + b.rect.width && b.rect.left < a.rect.left + a.rect.width &&
+           a.rect.top < b.rect.top + b.rect.height && b.rect.top < a.rect.top + a.rect.height;
+}
+
 std::optional<Control> nextChoice(std::optional<Control> from, const Shown& shown) {
-    if (auto choice = nextInChain(from, 1, shown, [](Control c) { return c != Control::Konec; })) return choice;
+    const auto seen = [&shown](Control c) { return c != Control::Konec && inFront(c, shown); };
+    if (auto choice = nextInChain(from, 1, shown, seen)) return choice;
     if (shown[indexOf(Control::Konec)]) return Control::Konec;
     return std::nullopt;
 }
@@ -56,6 +62,12 @@ std::optional<Control> nextChoice(std::optional<Control> from, const Shown& show
 }  // namespace
 
 std::span<const Control> tabChain() { return orders().chain; }
+
+bool inFront(Control c, const Shown& shown) {
+    for (std::size_t i = 0; i < indexOf(c); ++i)
+        if (shown[i] && kLayout[i].kind != Kind::Shape && overlap(kLayout[i], rowOf(c))) return false;
+    return true;
+}
 
 std::span<const Control> readingOrder() { return orders().reading; }
 

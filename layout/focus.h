@@ -26,12 +26,22 @@ enum class Arrow : std::uint8_t { Up, Down, Left, Right };
 // one row lie on top of each other, so a step by geometry would go nowhere.
 std::optional<Control> afterArrow(Control from, Arrow arrow, const Shown& shown);
 
+// Whether the control is in front at its place: no shown control earlier in window order
+// overlaps it. Only the front one is seen there, and a click there goes to it.
+bool inFront(Control c, const Shown& shown);
+
+// A covered button that holds the keyboard focus is drawn in front of its place, for as long as
+// it holds the focus, so that what has the focus can be seen and what is seen is clicked: both
+// front-ends draw the focused button in front.
+
 // Where the focus starts: on the first choice shown. Konec is no choice: it takes the focus only
 // when no choice is left, so a player pressing on never ends the game unawares.
 std::optional<Control> firstFocus(const Shown& shown);
 
 // After an event: a choice that hid the focused button hands the focus on to the next choice
-// shown in tab order, or to Konec when none is left. Nothing moves while the focused button
+// shown in tab order that is in front at its place, or to Konec when none is left. A covered
+// choice gets the focus only by Tab or the arrows, so a player of the mouse never sees the
+// stacking change. Nothing moves while the focused button
 // stays shown, or when no button had the focus.
 std::optional<Control> focusAfterEvent(std::optional<Control> focused, const Shown& shown);
 

@@ -243,10 +243,23 @@ game.addEventListener("keydown", (e) => {
   if (arrow !== kNone) {
     focusControl(tolm._tolm_arrow(i, arrow));
     e.preventDefault();
-  } else if (e.key === "Enter" && e.repeat) {
-    // A held key chooses once.
-    e.preventDefault();
   }
+});
+
+// One press chooses once. A key held down repeats without a release in between: its repeats press
+// nothing more, neither the choice the focus moved on to nor the end screen's button.
+const keysDown = new Set();
+document.addEventListener("keydown", (e) => {
+  const repeat = e.repeat || keysDown.has(e.code);
+  keysDown.add(e.code);
+  if (repeat && (e.key === "Enter" || e.key === " ")) e.preventDefault();
+}, { capture: true });
+document.addEventListener("keyup", (e) => keysDown.delete(e.code), { capture: true });
+window.addEventListener("blur", () => keysDown.clear());
+
+// A click where no button is leaves the focus on its choice, as on the desktop.
+document.addEventListener("mousedown", (e) => {
+  if (playing && !(e.target instanceof Element && e.target.closest("button"))) e.preventDefault();
 });
 
 errorDialog.addEventListener("close", showOver);

@@ -107,6 +107,7 @@ Object.assign(globalThis, {
   window: globalThis,
   // No frames here, so nothing that waits for one, the pictures, happens: the first scene shows none.
   requestAnimationFrame() {},
+  addEventListener() {},
   Element,
   // The module fetches its WebAssembly next to itself.
   fetch: async (url) => new Response(fs.readFileSync(fileURLToPath(url)), { headers: { "Content-Type": "application/wasm" } }),

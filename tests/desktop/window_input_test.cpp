@@ -94,6 +94,8 @@ TEST_F(Input, TabAndShiftTabStillReachKonec) {
 }
 
 TEST_F(Input, AClickAtAnOverlapGoesToTheEarlierButtonAndTheLaterOneToTheKeyboard) {
+    // The focus away from the place, where the window's own stacking holds.
+    game.window().widget(Konec)->setFocus();
     game.form().setVisible(Smula, runtime::kTrue);
     game.form().setVisible(Choice5, runtime::kTrue);
     game.click(Choice5);  // the place Smůla covers
@@ -105,6 +107,28 @@ TEST_F(Input, AClickAtAnOverlapGoesToTheEarlierButtonAndTheLaterOneToTheKeyboard
     game.activateByKeyboard(Choice5);
     EXPECT_EQ(story(), text(Text::T33));
     EXPECT_TRUE(game.visible(Smula));
+}
+
+// What has the focus can be seen: a covered choice that Tab brings the focus to is drawn in front
+// of its place, and a click there takes it. A choice by mouse leaves the window's own stacking.
+TEST_F(Input, ACoveredChoiceWithTheFocusIsDrawnInFrontAndTakesTheClick) {
+    for (Control c : {Vyjit, Jit, Pokracovat}) game.click(c);
+    // The square: Chi, chi! and Zabít lie behind the three ways off it.
+    const auto front = [&](Control c) { return game.window().childAt(game.centreOf(c)) == game.window().widget(c); };
+    for (Control c : {Choice4, Choice3, Choice2}) EXPECT_TRUE(front(c)) << controlName(c);
+    for (Control c : {Choice6, Usmrtit}) EXPECT_FALSE(front(c)) << controlName(c);
+    EXPECT_EQ(game.focused(), Choice4) << "after a click, the focus goes to a choice in front";
+
+    for (Control covered : {Choice6, Usmrtit}) {
+        for (int i = 0; i < 40 && game.focused() != covered; ++i) game.key(Qt::Key_Tab);
+        ASSERT_EQ(game.focused(), covered);
+        EXPECT_TRUE(front(covered)) << controlName(covered) << " is drawn where it has the focus";
+    }
+    game.key(Qt::Key_Tab);  // Zabít lets the focus go: the square is stacked as before
+    for (Control c : {Choice4, Choice3, Choice2}) EXPECT_TRUE(front(c)) << controlName(c);
+    for (int i = 0; i < 40 && game.focused() != Usmrtit; ++i) game.key(Qt::Key_Tab);
+    game.click(Usmrtit);
+    EXPECT_EQ(story(), text(Text::T20)) << "the click took Zabít, drawn in front";
 }
 
 TEST_F(Input, HiddenButtonsTakeNoClicks) {

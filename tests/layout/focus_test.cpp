@@ -34,9 +34,21 @@ TEST(Focus, AfterAChoiceGoesOnToTheNextChoiceShownAndToKonecOnlyWhenNoneIsLeft) 
         {"nothing when nothing is shown", Vyjit, {}, std::nullopt},
         {"stays where it is while its button is shown", Vyjit, {Vyjit, Zabit, Konec}, std::nullopt},
         {"stays on Konec", Konec, {Vyjit, Konec}, std::nullopt},
+        // On the town square Zabít and Chi, chi! lie behind the choices shown at their places.
+        {"past covered choices", Vyjit, {Zabit, Jit, Choice6, Usmrtit, Pokracovat, Konec}, Choice6},
+        {"the front one of two at a place", Visit3, {Zpet, Vyrazit, Konec}, Vyrazit},
         {"nothing had the focus", std::nullopt, {Vyjit, Konec}, std::nullopt},
     };
     for (const AfterEvent& c : cases) EXPECT_EQ(focusAfterEvent(c.focused, shownOf(c.shown)), c.expected) << c.what;
+}
+
+TEST(Focus, AChoiceIsInFrontWhereNoShownControlBeforeItInWindowOrderLiesOverIt) {
+    const Shown square = shownOf({Choice6, Usmrtit, Pokracovat, Zabit, Jit, Konec, Shape1, L, P});
+    for (const Control c : {Choice6, Usmrtit, Pokracovat, Konec, L, P}) EXPECT_TRUE(inFront(c, square)) << controlName(c);
+    for (const Control c : {Zabit, Jit}) EXPECT_FALSE(inFront(c, square)) << controlName(c);
+    EXPECT_TRUE(inFront(Zabit, shownOf({Zabit, Jit, Konec}))) << "nothing before it is shown";
+    EXPECT_FALSE(inFront(Zpet, shownOf({Zpet, Vyrazit}))) << "Vyrazit covers Zpět completely";
+    EXPECT_TRUE(inFront(Tally6, shownOf({Shape1, Tally6}))) << "the outline is drawn, not filled";
 }
 
 TEST(Focus, StartsOnTheFirstChoiceAndOnKonecOnlyWithoutOne) {
