@@ -4,8 +4,9 @@
 //                                desktop's icon theme (16, 32, 48, 64, 128, 256)
 //   tolm-pictures --preview DIR  pic-N.png (whole) and pic-N-seen.png (what its box shows),
 //                                to look at a drawing while changing it
-//   tolm-pictures --web DIR      pic-1.png .. pic-14.png, the BMPs' pixels as 4-bit PNGs, and
-//                                favicon.ico, for the web page
+//   tolm-pictures --web DIR      pic-1.png .. pic-14.png, the BMPs' pixels as 4-bit PNGs,
+//                                favicon.ico, icon-192.png, icon-512.png and
+//                                icon-maskable-512.png, for the web page
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -83,6 +84,11 @@ bool writeWeb(const fs::path& dir) {
     bool ok = true;
     for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".png"), indexedPngFile(drawScene(scene)));
     ok &= write(dir / "favicon.ico", iconFile(iconImages()));
+    for (const int size : kWebIconSizes) {
+        ok &= write(dir / ("icon-" + std::to_string(size) + ".png"), pngFile(drawThemeIcon(size), PngPacking::Deflated));
+    }
+    ok &= write(dir / ("icon-maskable-" + std::to_string(kMaskableIconSize) + ".png"),
+                pngFile(drawMaskableIcon(kMaskableIconSize), PngPacking::Deflated));
     return ok;
 }
 
