@@ -85,10 +85,10 @@ bool writeWeb(const fs::path& dir) {
     for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".png"), indexedPngFile(drawScene(scene)));
     ok &= write(dir / "favicon.ico", iconFile(iconImages()));
     for (const int size : kWebIconSizes) {
-        ok &= write(dir / ("icon-" + std::to_string(size) + ".png"), pngFile(drawThemeIcon(size), PngPacking::Deflated));
+        ok &= write(dir / ("icon-" + std::to_string(size) + ".png"), pngFile(drawThemeIcon(size)));
     }
     ok &= write(dir / ("icon-maskable-" + std::to_string(kMaskableIconSize) + ".png"),
-                pngFile(drawMaskableIcon(kMaskableIconSize), PngPacking::Deflated));
+                pngFile(drawMaskableIcon(kMaskableIconSize)));
     return ok;
 }
 
