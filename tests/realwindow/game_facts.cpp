@@ -7,7 +7,12 @@
 
 #include "content/picture.h"
 #include "content/text.h"
+#include "engine/story.h"
+#include "headless/recording_reporter.h"
+#include "layout/focus.h"
 #include "layout/layout.h"
+#include "memory/memory_form.h"
+#include "tests/support/story_cases.h"
 
 namespace {
 
@@ -51,6 +56,31 @@ layout::Twips inWindow(const layout::ControlRow& row) {
     return {layout::toPixels(r.left), layout::toPixels(r.top), layout::toPixels(r.width), layout::toPixels(r.height)};
 }
 
+// Every ending's path as the story plays it, step by step: the choice, the shown buttons that lie
+// behind another one before it is made, and the story after it.
+std::string scenes() {
+    std::string json = ",\n\"endings\": [\n";
+    const std::vector<testing::Playthrough> all = testing::playthroughs();
+    for (const testing::Playthrough& p : all) {
+        headless::RecordingReporter reporter;
+        memory::MemoryForm form{reporter};
+        engine::raise(form, engine::kFormLoad);
+        json += "{\"ending\": " + quoted(p.ending) + ", \"steps\": [";
+        for (const auto& [choice, purse] : p.steps) {
+            std::string behind;
+            for (const layout::ControlRow& row : layout::kLayout)
+                if (row.kind == layout::Kind::Button && form.visible(row.control) && !layout::inFront(row.control, form.visibility()))
+                    behind += (behind.empty() ? "" : ", ") + quoted(controlName(row.control));
+            engine::raise(form, engine::click(choice));
+            json += std::string(&choice == &p.steps.front().first ? "" : ",\n  ") + "{\"choice\": " +
+                    quoted(controlName(choice)) + ", \"covered\": [" + behind + "], \"story\": " +
+                    quoted(form.captionText(Control::P)) + "}";
+        }
+        json += std::string("]}") + (&p == &all.back() ? "" : ",") + "\n";
+    }
+    return json + "]";
+}
+
 }  // namespace
 
 int main() {
@@ -76,6 +106,6 @@ int main() {
         const auto key = static_cast<content::Text>(i);
         json += quoted(content::keyName(key)) + ": " + quoted(content::text(key)) + (i + 1 < content::kTextCount ? ",\n" : "\n");
     }
-    json += "}}\n";
+    json += "}" + scenes() + "}\n";
     std::fputs(json.c_str(), stdout);
 }

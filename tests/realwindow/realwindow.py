@@ -138,6 +138,7 @@ class Facts:
         self.client = tuple(data["client"])
         self.controls = {c["name"]: c for c in data["controls"]}
         self.texts = data["texts"]
+        self.endings = data["endings"]
 
     def centre(self, name):
         x, y, w, h = self.controls[name]["rect"]
