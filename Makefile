@@ -74,6 +74,11 @@ endings: build
 scene-shots: build
 	tools/shot/shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scenes tools/shot/scenes.txt
 
+# A covered choice with the keyboard focus, drawn in front of its place.
+.PHONY: focus-shots
+focus-shots: build
+	tools/shot/shots.sh $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/focus tools/shot/focus.txt
+
 # The window on today's screens under a real window manager (openbox on Xvfb): maximized on
 # several screens, at twice the density, full screen, and the scene at chosen scales.
 .PHONY: scale-shots

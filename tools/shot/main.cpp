@@ -38,7 +38,7 @@ void settle(const QWidget& window) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: tolm-shot [--screen] [--size=WxH] OUT.png [CHOICE|@CARD|+F11]...\n");
+    std::fprintf(stderr, "usage: tolm-shot [--screen] [--size=WxH] OUT.png [CHOICE|@CARD|^BUTTON|+F11]...\n");
     return 2;
 }
 
@@ -84,13 +84,19 @@ int main(int argc, char* argv[]) {
             continue;
         }
         const bool hover = step.startsWith('@');
-        QWidget* w = controlNamed(window, hover ? step.mid(1) : step);
+        const bool focus = step.startsWith('^');
+        QWidget* w = controlNamed(window, hover || focus ? step.mid(1) : step);
         if (!w || w->isHidden()) {
             std::fprintf(stderr, "tolm-shot: no visible control %s\n", qPrintable(step));
             return 1;
         }
         if (hover) {
             QTest::mouseMove(window.windowHandle(), w->mapTo(&window, w->rect().center()));
+        } else if (focus) {
+            // A window shows its focused button only once it has the keyboard.
+            window.activateWindow();
+            if (!QTest::qWaitForWindowActive(&window)) return 1;
+            w->setFocus(Qt::TabFocusReason);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             button->click();
         }

@@ -4,7 +4,8 @@
 #   shots.sh [--window-manager] TOLM-SHOT OUT-DIR LIST
 # LIST has one picture a line: its name, then any of screen=WxH (1024x768 unless given),
 # VARIABLE=value for the game's environment and --options of tolm-shot, then the choices
-# (exact button names; @Card1 points at a card; +F11 presses F11).
+# (exact button names; @Card1 points at a card; ^Zpět gives a button the keyboard focus, as Tab
+# would; +F11 presses F11).
 set -eu
 manager=
 if [ "$1" = --window-manager ]; then

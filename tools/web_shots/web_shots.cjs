@@ -1,6 +1,7 @@
 // Screenshots of the web edition in headless Chromium: a large screen, a laptop and a small window
 // with the window's layout, and phones upright and sideways (touch, three device pixels to a CSS
-// pixel) with the page's column: the first scene, a town scene with a card's description, the end.
+// pixel) with the page's column: the first scene, a town scene with a card's description, the end;
+// then a covered choice with the focus and forced colours, in the window and in the column.
 //   node web_shots.cjs SITE OUT_DIR
 "use strict";
 const path = require("node:path");
@@ -29,6 +30,22 @@ async function shoot(browser, out, size, phone) {
   console.log(path.join(out, `${size}-*.png`));
 }
 
+// The square with the focus on Zabít, covered by Jít do kostela until the focus comes to it, and
+// the town with forced colours, as with a high-contrast theme.
+async function shootFocus(browser, out, size) {
+  await browser.load();
+  for (const choice of ["Vyjít", "Jít", "Pokračovat"]) await browser.click(choice);
+  for (let i = 0; i < 40 && (await browser.seen()).focused !== "Usmrtit"; ++i) await browser.key("Tab");
+  await browser.screenshot(path.join(out, `${size}-covered-focus.png`));
+  await browser.client.Emulation.setEmulatedMedia({ features: [{ name: "forced-colors", value: "active" }] });
+  await browser.load();
+  for (const choice of kTown) await browser.click(choice);
+  await browser.key("Tab");
+  await browser.eval("Promise.all([...document.querySelectorAll('#game img')].map((i) => i.decode().catch(() => null)))");
+  await browser.screenshot(path.join(out, `${size}-forced-colours.png`));
+  await browser.client.Emulation.setEmulatedMedia({ features: [] });
+}
+
 (async () => {
   const [site, out] = process.argv.slice(2);
   const browser = await Browser.open(site);
@@ -36,6 +53,10 @@ async function shoot(browser, out, size, phone) {
     for (const [width, height] of kScreens) {
       await browser.resize(width, height);
       await shoot(browser, out, `${width}x${height}`, false);
+    }
+    for (const [width, height] of [[1280, 800], [600, 800]]) {
+      await browser.resize(width, height);
+      await shootFocus(browser, out, `${width}x${height}`);
     }
     for (const [width, height] of kPhones) {
       await browser.phone(width, height);

@@ -147,11 +147,13 @@ async function forcedColoursStayPlayable(browser) {
     const style = (n) => getComputedStyle(document.querySelector('#game [data-name="' + n + '"]'));
     const button = style('Šlukonv'), card = style('Card3');
     return { border: button.borderTopStyle + ' ' + button.borderTopWidth, outline: button.outlineStyle + ' ' + button.outlineWidth,
+             face: button.backgroundColor,
              caption: card.color, back: card.backgroundColor };
   })()`);
   expect(!looks.border.startsWith("none"), `forced colours: the buttons have no edge (${looks.border})`);
   expect(looks.outline.startsWith("solid") && parseFloat(looks.outline.split(" ")[1]) >= 2, `forced colours: the focus ring is ${looks.outline}`);
   expect(looks.caption !== looks.back, `forced colours: the card's caption is ${looks.caption} on ${looks.back}`);
+  expect(!/rgba\(.*, 0\)$|transparent/.test(looks.face), `forced colours: a button's face is ${looks.face}, and the covered ones show through`);
   await browser.key("Enter");
   expect((await browser.seen()).story.includes("Šluknov"), "forced colours: the game plays on");
   await browser.client.Emulation.setEmulatedMedia({ features: [] });
