@@ -6,8 +6,9 @@ import argparse
 import os
 import re
 import subprocess
-import sys
 import tempfile
+
+from verdict import finish
 
 NO_SESSION = "Tolm needs a graphical session"
 
@@ -93,10 +94,7 @@ def main():
         if said is not None and (said not in err or len(err.splitlines()) != 1):
             failures.append(f"{what}: expected one line saying {said!r} on standard error, got {err!r}")
 
-    for failure in failures:
-        print(f"FAIL: {failure}")
-    print("PASS" if not failures else "")
-    sys.exit(1 if failures else 0)
+    finish(failures)
 
 
 main()

@@ -6,9 +6,10 @@ import argparse
 import os
 import resource
 import subprocess
-import sys
 import tempfile
 import time
+
+from verdict import finish
 
 CZECH = "Tolm potřebuje grafické prostředí"
 ENGLISH = "Tolm needs a graphical session"
@@ -92,10 +93,7 @@ def main():
             if len(err.encode()) >= SAID_AT_MOST:
                 failures.append(f"{what}: said {len(err.encode())} bytes")
 
-    for failure in failures:
-        print(f"FAIL: {failure}")
-    print("PASS" if not failures else "")
-    sys.exit(1 if failures else 0)
+    finish(failures)
 
 
 main()

@@ -8,17 +8,6 @@ const { run, expect, expectEqual } = require("./harness.cjs");
 
 const playthroughs = JSON.parse(fs.readFileSync(process.argv[3], "utf8"));
 
-// Whether a click at the control's centre reaches it.
-async function inFront(browser, name) {
-  const { x, y } = await browser.centre(name);
-  return (await browser.eval(`document.elementFromPoint(${x}, ${y}).closest('[data-control]').dataset.name`)) === name;
-}
-
-async function tabTo(browser, name) {
-  for (let i = 0; i < 80 && (await browser.seen()).focused !== name; ++i) await browser.key("Tab");
-  expectEqual((await browser.seen()).focused, name, "the focus reached by Tab");
-}
-
 run(async (browser) => {
   let byKeys = 0;
   for (const p of playthroughs) {
@@ -26,10 +15,10 @@ run(async (browser) => {
     for (const [choice, purse] of p.steps) {
       const seen = await browser.seen();
       expect(seen.shown.includes(choice), `${p.ending}: ${choice} is not shown among ${seen.shown}`);
-      if (await inFront(browser, choice)) {
+      if (await browser.inFront(choice)) {
         await browser.click(choice);
       } else {
-        await tabTo(browser, choice);
+        await browser.tabTo(choice);
         await browser.key("Enter");
         ++byKeys;
       }

@@ -34,18 +34,13 @@ async function crop(browser, clip) {
   return (await browser.client.Page.captureScreenshot({ format: "png", clip })).data;
 }
 
-async function tabTo(browser, name) {
-  for (let i = 0; i < 80 && (await browser.seen()).focused !== name; ++i) await browser.key("Tab");
-  expectEqual((await browser.seen()).focused, name, "the focus reached by Tab");
-}
-
 // A choice as a player takes it: by a click where it is in front, else by Tab and Enter.
 async function take(browser, choice) {
   const place = (await places(browser)).find((x) => x.name === choice);
   if (place && place.hit === choice) {
     await browser.click(choice);
   } else {
-    await tabTo(browser, choice);
+    await browser.tabTo(choice);
     await browser.key("Enter");
   }
 }
@@ -66,9 +61,9 @@ async function coveredChoicesAreDrawnWhenFocused(browser, layout) {
       const here = await places(browser);
       for (const b of here) expectEqual(b.hit, b.front, `${layout}, ${p.ending} after ${path.join(" ")}: in front at ${b.name}'s place`);
       for (const b of here.filter((b) => b.hit !== b.name)) {
-        await tabTo(browser, "Konec");
+        await browser.tabTo("Konec");
         const behind = await crop(browser, b.clip);
-        await tabTo(browser, b.name);
+        await browser.tabTo(b.name);
         const shownNow = (await places(browser)).find((x) => x.name === b.name);
         expectEqual(shownNow.hit, b.name, `${layout}: ${b.name} with the focus is in front of its place`);
         expect((await crop(browser, b.clip)) !== behind, `${layout}: ${b.name} with the focus is drawn at its place`);
@@ -79,7 +74,7 @@ async function coveredChoicesAreDrawnWhenFocused(browser, layout) {
         await browser.key("Enter");
         const byKey = await state(browser);
         await replay(browser, path);
-        await tabTo(browser, b.name);
+        await browser.tabTo(b.name);
         await browser.click(b.name);
         expectEqual(await state(browser), byKey, `${layout}: a click on ${b.name} drawn in front`);
         await replay(browser, path);
@@ -87,7 +82,7 @@ async function coveredChoicesAreDrawnWhenFocused(browser, layout) {
         expect((await state(browser)) !== byKey, `${layout}: ${b.front} and ${b.name} do the same`);
         await replay(browser, path);
       }
-      await tabTo(browser, "Konec");
+      await browser.tabTo("Konec");
       await take(browser, choice);
       path.push(choice);
     }
@@ -124,7 +119,7 @@ async function press(browser, type, key, code, extra = {}) {
 async function aHeldKeyOnKonecStaysOnTheEndScreen(browser) {
   for (const [key, code, location] of [["Enter", "Enter", 0], ["Enter", "NumpadEnter", 3], [" ", "Space", 0]]) {
     await browser.load();
-    await tabTo(browser, "Konec");
+    await browser.tabTo("Konec");
     await press(browser, "keyDown", key, code, { location });
     for (let i = 0; i < 8; ++i) await press(browser, "keyDown", key, code, { location, autoRepeat: true });
     await press(browser, "keyUp", key, code, { location });
@@ -142,7 +137,7 @@ async function forcedColoursStayPlayable(browser) {
   await browser.load();
   expect(await browser.eval("matchMedia('(forced-colors: active)').matches"), "forced colours are on");
   for (const c of ["Vyjít", "Jít", "Pokračovat", "Choice4", "Dál", "Visit2", "Buy3"]) await browser.click(c);
-  await tabTo(browser, "Šlukonv");
+  await browser.tabTo("Šlukonv");
   const looks = await browser.eval(`(() => {
     const style = (n) => getComputedStyle(document.querySelector('#game [data-name="' + n + '"]'));
     const button = style('Šlukonv'), card = style('Card3');

@@ -197,6 +197,18 @@ class Browser {
     return { x: r[0], y: r[1] };
   }
 
+  // Whether a click or a tap at the control's centre reaches it.
+  async inFront(name) {
+    const { x, y } = await this.centre(name);
+    return (await this.eval(`document.elementFromPoint(${x}, ${y})?.closest('[data-control]')?.dataset.name`)) === name;
+  }
+
+  // Tab until the focus is on the control, as a player of the keyboard does.
+  async tabTo(name) {
+    for (let i = 0; i < 80 && (await this.seen()).focused !== name; ++i) await this.key("Tab");
+    expectEqual((await this.seen()).focused, name, "the focus reached by Tab");
+  }
+
   async mouseTo(x, y) {
     await this.client.Input.dispatchMouseEvent({ type: "mouseMoved", x, y });
   }
@@ -318,19 +330,26 @@ function pageDiffers(n, what) {
 }
 
 // Runs one test: a fresh browser, the test, a clean console; exit status 1 on any failure.
-async function run(test, options = {}) {
-  const site = process.argv[2];
+// Options: the site to serve (the command line's first argument unless given), a time limit for
+// a test that could otherwise wait for ever, and what to put away afterwards.
+async function run(test, { site = process.argv[2], timeLimitMs = 0, finish = () => {}, ...browserOptions } = {}) {
   let browser;
+  let timer;
   try {
-    browser = await Browser.open(site, options);
-    await test(browser);
+    browser = await Browser.open(site, browserOptions);
+    const late = new Promise((_, reject) => {
+      if (timeLimitMs) timer = setTimeout(() => reject(new Failure(`not done after ${timeLimitMs / 1000} s`)), timeLimitMs);
+    });
+    await Promise.race([test(browser), late]);
     browser.expectClean();
     console.log("passed");
   } catch (error) {
     console.error(error instanceof Failure ? `FAILED: ${error.message}` : error);
     process.exitCode = 1;
   } finally {
+    clearTimeout(timer);
     await browser?.close();
+    finish();
   }
   // Nothing the test opened may keep it running.
   process.exit();

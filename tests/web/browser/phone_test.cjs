@@ -42,16 +42,6 @@ async function expectReadable(browser, where) {
   expect(m.barInView, `${where}: the purse or Konec is out of view`);
 }
 
-async function inFront(browser, name) {
-  const { x, y } = await browser.centre(name);
-  return (await browser.eval(`document.elementFromPoint(${x}, ${y})?.closest('[data-control]')?.dataset.name`)) === name;
-}
-
-async function tabTo(browser, name) {
-  for (let i = 0; i < 80 && (await browser.seen()).focused !== name; ++i) await browser.key("Tab");
-  expectEqual((await browser.seen()).focused, name, "the focus reached by Tab");
-}
-
 run(async (browser) => {
   for (const [width, height] of kPhones) {
     await browser.phone(width, height);
@@ -61,10 +51,10 @@ run(async (browser) => {
       const where = `${width}x${height} ${p.ending}`;
       await expectReadable(browser, `${where}, at the start`);
       for (const [choice, purse] of p.steps) {
-        if (await inFront(browser, choice)) {
+        if (await browser.inFront(choice)) {
           await browser.tap(choice);
         } else {
-          await tabTo(browser, choice);
+          await browser.tabTo(choice);
           await browser.key("Enter");
           ++byKeys;
         }

@@ -7,7 +7,7 @@ const { execFileSync } = require("node:child_process");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
-const { Browser, Failure, expect, expectEqual, waitFor } = require("./harness.cjs");
+const { expect, expectEqual, run, waitFor } = require("./harness.cjs");
 
 const kOldTitle = "Hra skončila.";
 const kNewTitle = "Hra skončila, nová.";
@@ -93,27 +93,12 @@ async function test(browser, site, writer, source) {
   expect((await browser.seen()).story !== before, "the new build plays");
 }
 
-(async () => {
-  const [site, writer, source] = process.argv.slice(2);
-  const copy = fs.mkdtempSync(path.join(os.tmpdir(), "tolm-update-"));
-  let browser;
-  try {
-    fs.cpSync(site, copy, { recursive: true });
-    browser = await Browser.open(copy);
-    // A load that never comes would leave the test waiting for ever: it ends, and the browser with it.
-    let timer;
-    const late = new Promise((_, reject) => {
-      timer = setTimeout(() => reject(new Failure(`not done after ${kTimeLimitMs / 1000} s`)), kTimeLimitMs);
-    });
-    await Promise.race([test(browser, copy, writer, source), late]).finally(() => clearTimeout(timer));
-    browser.expectClean();
-    console.log("passed");
-  } catch (error) {
-    console.error(error instanceof Failure ? `FAILED: ${error.message}` : error);
-    process.exitCode = 1;
-  } finally {
-    await browser?.close();
-    fs.rmSync(copy, { recursive: true, force: true });
-  }
-  process.exit();
-})();
+const [site, writer, source] = process.argv.slice(2);
+const copy = fs.mkdtempSync(path.join(os.tmpdir(), "tolm-update-"));
+fs.cpSync(site, copy, { recursive: true });
+// A load that never comes would leave the test waiting for ever: it ends, and the browser with it.
+run((browser) => test(browser, copy, writer, source), {
+  site: copy,
+  timeLimitMs: kTimeLimitMs,
+  finish: () => fs.rmSync(copy, { recursive: true, force: true }),
+});
