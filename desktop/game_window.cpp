@@ -113,6 +113,12 @@ QWidget* GameWindow::build(const ControlRow& row) {
     return w;
 }
 
+// The buttons outlive this part of the window: the focus they lose as it goes must not restack
+// a window that is no longer there.
+GameWindow::~GameWindow() {
+    for (QWidget* w : widgets_) w->disconnect(this);
+}
+
 void GameWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The size the window has now, not the event's: under a window manager an event that was

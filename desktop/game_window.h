@@ -15,6 +15,7 @@ class GameWindow : public QWidget {
     Q_OBJECT
 public:
     explicit GameWindow(QWidget* parent = nullptr);
+    ~GameWindow() override;
 
     QWidget* widget(Control c) const { return widgets_[indexOf(c)]; }
 
