@@ -1,5 +1,4 @@
-// What the web benchmarks share: medians, the first-scene probe and the static pages the game's
-// first paint is held against.
+// What the web benchmarks share: medians, the first-scene probe and the static floor pages.
 "use strict";
 const fs = require("node:fs");
 const os = require("node:os");

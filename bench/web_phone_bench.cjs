@@ -1,9 +1,4 @@
-// The web edition on a slow phone, as headless Chromium emulates one, printed as key=value lines
-// for run_bench.py: the bytes fetched until the first scene is painted, the first scene painted
-// against the static floor pages (interleaved, every load cold), and a tap to the next frame that
-// shows the new story against a tap, right after each, that changes the floor page's text in a
-// window beside the game's, with the part of each the browser takes to make a click of the tap.
-//   node web_phone_bench.cjs SITE PLAYTHROUGHS_JSON
+// The web edition on an emulated slow phone, as key=value lines for run_bench.py.
 "use strict";
 const fs = require("node:fs");
 const CDP = require("chrome-remote-interface");
@@ -123,6 +118,11 @@ async function tapAlong(game, settled, floor, playthrough, samples) {
   }
 }
 
+// node web_phone_bench.cjs SITE PLAYTHROUGHS_JSON: the bytes until the first scene is painted, the
+// first scene painted against the static floor pages (interleaved, every load cold), and a tap to
+// the next frame that shows the new story against a tap, right after each, that changes the floor
+// page's text in a window beside the game's, with how long the browser takes to make a click of
+// each tap.
 (async () => {
   const [site, playthroughsFile] = process.argv.slice(2);
   const playthroughs = JSON.parse(fs.readFileSync(playthroughsFile, "utf8"));
