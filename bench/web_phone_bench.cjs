@@ -24,7 +24,7 @@ const kNoFrameMs = 3000;
 // A quick tap rests on the glass for a moment, far from a long press: what the page does on the
 // touch is under way while the finger is down, as on a phone, not charged to the lift.
 const kHoldMs = 80;
-// The network counts as quiet once no request has been under way for this long.
+// The network counts as quiet once it has said nothing for this long.
 const kQuietMs = 500;
 const kQuietAtMostMs = 20000;
 
@@ -47,20 +47,15 @@ const kTapTimer = `(() => {
 })()`;
 
 // A player reads the first scene before the first tap: by then the pictures that follow it are in.
+// A request cancelled by a navigation may never report its end, so quiet is a time without any
+// word from the network, under way or finished.
 function quietNetwork(client) {
-  const underWay = new Set();
-  let changed = Date.now();
-  const note = (add) => ({ requestId }) => {
-    if (add) underWay.add(requestId);
-    else underWay.delete(requestId);
-    changed = Date.now();
-  };
-  client.Network.requestWillBeSent(note(true));
-  client.Network.loadingFinished(note(false));
-  client.Network.loadingFailed(note(false));
+  let heard = Date.now();
+  const hear = () => { heard = Date.now(); };
+  for (const event of ["requestWillBeSent", "dataReceived", "loadingFinished", "loadingFailed"]) client.Network[event](hear);
   return async () => {
     const end = Date.now() + kQuietAtMostMs;
-    while ((underWay.size > 0 || Date.now() - changed < kQuietMs) && Date.now() < end) await sleep(50);
+    while (Date.now() - heard < kQuietMs && Date.now() < end) await sleep(50);
   };
 }
 
