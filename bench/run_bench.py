@@ -32,6 +32,8 @@ MAXIMIZED_MEMORY_GOAL_MIB = 6.0
 REACTION_GOAL_MS = 16.0  # one frame at 60 Hz
 WEB_BYTES_GOAL = 1024 * 1024  # fetched until the first scene shows
 WEB_PAINT_GOAL = 1.5     # times a static page with the same first text and one button
+PHONE_BYTES_GOAL = 200_000  # fetched until the first scene shows, on a slow phone's network
+PHONE_TAP_GOAL_MS = 50.0    # a tap on a slow phone to the frame that shows the new story
 
 
 def start_xvfb(screen):
@@ -137,7 +139,8 @@ def verdict(met):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    for name in ("minimal", "plain", "game", "reaction", "engine", "program", "art", "out", "web_bench", "web_build"):
+    for name in ("minimal", "plain", "game", "reaction", "engine", "program", "art", "out", "web_bench", "web_phone_bench",
+                 "web_build"):
         parser.add_argument("--" + name.replace("_", "-"), dest=name, required=True)
     args = parser.parse_args()
 
@@ -163,6 +166,7 @@ def main():
         reaction = run_reaction(args.reaction, base_env)
         engine = run_engine(args.engine)
         web = run_web(args.web_bench, args.web_build)
+        phone = run_web(args.web_phone_bench, args.web_build)
     load_after = os.getloadavg()[0]
 
     lines = []
@@ -251,6 +255,30 @@ def main():
         out("The web edition: not built (make web)")
     out("")
 
+    if phone:
+        out(f"The web edition on a phone, as headless Chromium emulates one: {phone['width']}×{phone['height']} CSS px "
+            f"at {phone['device_scale']} device px each, mobile, touch (the page in its reading column: {phone['column']})")
+        out(f"  processor slowed {phone['slowdown']}×; network {int(phone['down_kbit']):,} kbit/s down, "
+            f"{int(phone['up_kbit']):,} kbit/s up, {phone['latency_ms']} ms latency; every load a network load "
+            f"(cache disabled, service worker bypassed); {phone['runs']} runs of each page, interleaved")
+        out(f"  fetched until the first scene is painted: {int(phone['bytes_first_scene']):,} bytes")
+        out(f"  navigation to the first scene painted (largest contentful paint), ms: min / median / max")
+        out(f"    Tolm                                      {phone['game_painted_min']:>6} / "
+            f"{phone['game_painted_median']:>6} / {phone['game_painted_max']:>6}")
+        out(f"    static page, same first text and a button {phone['static_painted_min']:>6} / "
+            f"{phone['static_painted_median']:>6} / {phone['static_painted_max']:>6}")
+        out(f"    the same static page in the story's web font        {phone['fonts_painted_median']:>6} (median)")
+        out(f"  tap to the next frame that shows the new story, ms from the finger's lift; each tap on the game "
+            f"followed by one on the static page in a window beside it (cache on):")
+        out(f"    {'':<44} {'min':>6} {'median':>6} {'max':>6}   lift to click (median)")
+        for name, key in ((f"Tolm, {phone['tap_samples']} choices along the playthroughs", "tap"),
+                          (f"static page, {phone['floor_tap_samples']} taps swapping its text", "floor_tap")):
+            out(f"    {name:<44} {float(phone[key + '_min']):6.1f} {float(phone[key + '_median']):6.1f} "
+                f"{float(phone[key + '_max']):6.1f}   {float(phone[key + '_click_median']):6.1f}")
+        out(f"    Tolm's 90th percentile {float(phone['tap_p90']):.1f}; taps after which no new story showed: "
+            f"{phone['tap_missed']}")
+        out("")
+
     out("Goals")
     # Start-up is what a player waits for: from the exec of the program to its first frame.
     # From main alone (the loader left out) is shown beside it.
@@ -284,6 +312,19 @@ def main():
         click = float(web["click_median"])
         out(f"  web: click to the next frame, median < {REACTION_GOAL_MS:.0f} ms: {click:.2f} ms — "
             f"{verdict(click < REACTION_GOAL_MS)}")
+
+    if phone:
+        bytes_ = int(phone["bytes_first_scene"])
+        out(f"  phone: fetched until the first scene ≤ {PHONE_BYTES_GOAL // 1000} kB: {bytes_:,} bytes — "
+            f"{verdict(bytes_ <= PHONE_BYTES_GOAL)}")
+        game, floor = float(phone["game_painted_median"]), float(phone["static_painted_median"])
+        ratio = game / floor
+        with_fonts = game / float(phone["fonts_painted_median"])
+        out(f"  phone: first scene painted ≤ {WEB_PAINT_GOAL}× the static page: {ratio:.2f}× ({game:.0f} ms against "
+            f"{floor:.0f} ms; {with_fonts:.2f}× the static page in the web font) — {verdict(ratio <= WEB_PAINT_GOAL)}")
+        tap, floor_tap = float(phone["tap_median"]), float(phone["floor_tap_median"])
+        out(f"  phone: tap to the next frame, median < {PHONE_TAP_GOAL_MS:.0f} ms: {tap:.2f} ms "
+            f"({tap / floor_tap:.2f}× the static page's tap) — {verdict(tap < PHONE_TAP_GOAL_MS)}")
 
     table = "\n".join(lines)
     print(table)
