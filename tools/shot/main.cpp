@@ -98,6 +98,8 @@ int main(int argc, char* argv[]) {
             if (!QTest::qWaitForWindowActive(&window)) return 1;
             w->setFocus(Qt::TabFocusReason);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            // A press takes the focus, as the player's click does, before the choice moves it on.
+            button->setFocus(Qt::MouseFocusReason);
             button->click();
         }
         QApplication::processEvents();
