@@ -35,7 +35,7 @@ public:
 
 class DialogReporter : public runtime::Reporter {
 public:
-    void report(const runtime::RuntimeError& error) override { tolm_page_error(runtime::playerMessage(error).c_str()); }
+    void report(const runtime::RuntimeError& error) override { tolm_page_error(content::runtimeErrorMessage(error.number).c_str()); }
 };
 
 ScriptPage page;
