@@ -1,9 +1,6 @@
 // Which language the game speaks, and which one a locale or a code asks for.
 #include "content/language.h"
 
-#include <algorithm>
-#include <array>
-
 #include "content/translations.inc"
 
 namespace tolm::content {
@@ -14,11 +11,13 @@ Language chosen = kCzech;
 // "en_GB.UTF-8", "en-GB" and "en@euro" all name English.
 std::string_view codeOf(std::string_view name) { return name.substr(0, name.find_first_of("_-.@")); }
 
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool sameLetters(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "content/language.h"
+
 namespace tolm::content {
 
 enum class Message : std::uint8_t {
@@ -18,8 +20,9 @@ enum class Message : std::uint8_t {
 
 inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(Message::LanguageName) + 1;
 
-// The message in the game's language, with its {placeholders} as written.
+// The message in the game's language, or in the one given, with its {placeholders} as written.
 std::string_view message(Message key);
+std::string_view message(Message key, Language l);
 // The key as the translations name it: "help", "error 6".
 std::string_view messageName(Message key);
 

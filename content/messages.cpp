@@ -88,8 +88,10 @@ constexpr NumberedError kRuntimeErrors[] = {
 
 }  // namespace
 
-std::string_view message(Message key) {
-    return kShown.at(static_cast<std::size_t>(language()), static_cast<std::size_t>(key));
+std::string_view message(Message key) { return message(key, language()); }
+
+std::string_view message(Message key, Language l) {
+    return kShown.at(static_cast<std::size_t>(l), static_cast<std::size_t>(key));
 }
 
 std::string_view messageName(Message key) { return kEntries[static_cast<std::size_t>(key)].name; }
