@@ -59,7 +59,7 @@ check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2 --label-exclude '^(realwindow|slow)$$'
 
 # po/tolm.pot written anew from the program's Czech, and every po/*.po brought up to it: new texts
-# come in untranslated, changed ones fuzzy (po/README.md).
+# come in untranslated, changed ones fuzzy (README.md, Translations).
 po: deps $(CONFIGURED)
 	cmake --build $(BUILD) --target po
 
