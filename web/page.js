@@ -35,8 +35,9 @@ function speakAsThePageDoes() {
   if (i >= 0 && window_.languages[i].code !== window_.language && tolm._tolm_language(i)) window_ = describe();
 }
 
-// Every word the page shows besides the labels', from the description.
-function reword() {
+// Every word the page shows besides the labels', from the description; the page's own words
+// around the window, which index.html is written with, only when `aroundTheWindow`.
+function reword(aroundTheWindow) {
   window_.controls.forEach((c, i) => {
     const el = elements[i];
     if (c.kind === "button") el.textContent = c.caption;
@@ -48,22 +49,23 @@ function reword() {
   });
   const { words } = window_;
   document.documentElement.lang = window_.language;
-  document.title = window_.title;
-  document.getElementById("over-title").textContent = words.gameOver;
-  document.getElementById("over-thanks").textContent = words.thanks;
-  againButton.textContent = words.playAgain;
-  document.getElementById("error-ok").textContent = words.ok;
   languageSwitch.setAttribute("aria-label", words.languages);
   for (const link of languageSwitch.querySelectorAll("a")) {
     if (link.getAttribute("hreflang") === window_.language) link.setAttribute("aria-current", "true");
     else link.removeAttribute("aria-current");
   }
+  if (!aroundTheWindow) return;
+  document.title = window_.title;
+  document.getElementById("over-title").textContent = words.gameOver;
+  document.getElementById("over-thanks").textContent = words.thanks;
+  againButton.textContent = words.playAgain;
+  document.getElementById("error-ok").textContent = words.ok;
 }
 
 function speak(code) {
   if (!tolm._tolm_language(window_.languages.findIndex((l) => l.code === code))) return;
   window_ = describe();
-  reword();
+  reword(true);
   const address = new URL(location.href);
   address.searchParams.set("lang", code);
   history.replaceState(history.state, "", address);
@@ -90,7 +92,8 @@ function makeLanguageSwitch() {
   return nav;
 }
 
-// The switch the build wrote into the page is taken over as it stands, like the controls.
+// The switch the build wrote into the page is taken over as it stands, like the controls. The
+// page is written in the game's first language; in another, its own words are worded anew.
 function takeLanguageSwitch() {
   languageSwitch = game.querySelector("nav");
   if (!languageSwitch) {
@@ -103,7 +106,7 @@ function takeLanguageSwitch() {
       speak(link.getAttribute("hreflang"));
     });
   }
-  reword();
+  reword(window_.language !== window_.languages[0].code);
 }
 // ---- end of languages ----
 
