@@ -6,7 +6,7 @@ PACKAGES   := $(shell sed -e 's/\#.*//' tools/debian-packages.txt)
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 CONFIGURED := $(BUILD)/build.ninja
 
-.PHONY: all deps build run test check bench screenshot endings scene-shots clean web run-web web-package web-shots
+.PHONY: all deps build run test check bench screenshot endings scene-shots clean web run-web web-package web-shots po
 
 all: build
 
@@ -57,6 +57,11 @@ test: build web
 # the sanitizers, real windows or the other slow tests (labelled so in tests/).
 check: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2 --label-exclude '^(realwindow|slow)$$'
+
+# po/tolm.pot written anew from the program's Czech, and every po/*.po brought up to it: new texts
+# come in untranslated, changed ones fuzzy (README.md, Translations).
+po: deps $(CONFIGURED)
+	cmake --build $(BUILD) --target po
 
 # Start-up, memory and reaction against the toolkit's own floor, measured in one run: a table.
 bench: deps $(CONFIGURED) web

@@ -1,8 +1,11 @@
-// Every text the game shows, named by its key; the wording lives in texts.cpp.
+// Every text the game shows, named by its key; the Czech wording lives in texts.cpp, the
+// translations in po/.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+
+#include "content/language.h"
 
 namespace tolm::content {
 
@@ -29,9 +32,10 @@ enum class Text : std::uint8_t {
 
 inline constexpr std::size_t kTextCount = static_cast<std::size_t>(Text::CaptionPenize) + 1;
 
-// The text of a key as the game shows it: UTF-8, one line, each one-letter preposition and
-// conjunction bound to the next word by a no-break space (short_words.h).
+// The text of a key as the game shows it, in the game's language: UTF-8, one line; in Czech each
+// one-letter preposition and conjunction bound to the next word by a no-break space (short_words.h).
 std::string_view text(Text key);
+std::string_view text(Text key, Language l);
 
 // The key as the story calls it ("T05", "C19"; the fixed words by their own text).
 std::string_view keyName(Text key);

@@ -1,9 +1,9 @@
-// Every text of the game by key: story, card descriptions, captions and tooltips.
+// Every text of the game by key, in Czech: story, card descriptions, captions and tooltips.
 #include "content/text.h"
 
 #include <array>
 
-#include "content/short_words.h"
+#include "content/language_table.h"
 
 namespace tolm::content {
 namespace {
@@ -15,7 +15,7 @@ struct Entry {
 };
 
 // Written with plain spaces and read only while compiling: the program holds the texts as shown
-// (kShown, with their one-letter words bound) and the keys' names (kNames).
+// in every language (kShown, the Czech with its one-letter words bound) and the keys' names (kNames).
 constexpr std::array<Entry, kTextCount> written() { return {{
     {Text::T00, "T00", "Pondělí ráno. Ležíš v paneláku v Rumburku, v kapse nemáš ani korunu a v lednici je jen stará hořčice. Dnes se to zlomí: vyjdeš ven a začneš znovu. Třeba až ve Šluknově."},
     {Text::T01, "T01", "Směnárna u nádraží má zavřeno. Na dveřích visí zažloutlá cedulka „Hned jsem zpátky“, ještě z roku 1998. Uvnitř kdosi spokojeně chrápe."},
@@ -140,43 +140,34 @@ constexpr bool inKeyOrder() {
 }
 static_assert(inKeyOrder(), "the text table follows the order of Text");
 
-// Every text as the game shows it, end to end, and where each one starts.
-template <std::size_t Size>
-struct Shown {
-    std::array<char, Size> bytes{};
-    std::array<std::size_t, kTextCount + 1> starts{};
-};
+using namespace language_table;
 
-constexpr std::size_t kShownSize = [] {
-    std::size_t size = 0;
-    for (const Entry& entry : written()) size += boundSize(entry.text);
-    return size;
-}();
-
-constexpr Shown<kShownSize> kShown = [] {
+constexpr std::array<Written, kTextCount> kWritten = [] {
     const auto texts = written();
-    Shown<kShownSize> shown;
-    char* out = shown.bytes.data();
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        shown.starts[i] = static_cast<std::size_t>(out - shown.bytes.data());
-        out = bindOneLetterWords(texts[i].text, out);
-    }
-    shown.starts[texts.size()] = kShownSize;
-    return shown;
+    std::array<Written, kTextCount> table;
+    for (std::size_t i = 0; i < texts.size(); ++i) table[i] = {texts[i].name, texts[i].text};
+    return table;
 }();
+static_assert(translatesOnlyItsKeys(kWritten, kTextTranslations), "po/*.po translates a text the game does not have");
+static_assert(translatesTheCurrentCzech(kWritten, kTextTranslations),
+              "po/*.po translates a Czech text that has changed since: `make po` marks it, translate it anew");
+static_assert(translatesEveryKeyOnce(kWritten, kTextTranslations), "po/*.po leaves a text untranslated");
+
+constexpr std::size_t kShownSize = shownSize(kWritten, kTextTranslations, Typography::CzechOneLetterWords);
+constexpr auto kShown = shown<kShownSize>(kWritten, kTextTranslations, Typography::CzechOneLetterWords);
 
 constexpr std::array<std::string_view, kTextCount> kNames = [] {
-    const auto texts = written();
     std::array<std::string_view, kTextCount> names;
-    for (std::size_t i = 0; i < texts.size(); ++i) names[i] = texts[i].name;
+    for (std::size_t i = 0; i < kTextCount; ++i) names[i] = kWritten[i].key;
     return names;
 }();
 
 }  // namespace
 
-std::string_view text(Text key) {
-    const auto i = static_cast<std::size_t>(key);
-    return {kShown.bytes.data() + kShown.starts[i], kShown.starts[i + 1] - kShown.starts[i]};
+std::string_view text(Text key) { return text(key, language()); }
+
+std::string_view text(Text key, Language l) {
+    return kShown.at(static_cast<std::size_t>(l), static_cast<std::size_t>(key));
 }
 
 std::string_view keyName(Text key) { return kNames[static_cast<std::size_t>(key)]; }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include "content/message.h"
 #include "engine/story.h"
 #include "layout/access.h"
 
@@ -105,7 +106,7 @@ void QtForm::deliver(engine::Trigger trigger) {
 }
 
 void MessageBoxReporter::report(const RuntimeError& error) {
-    QMessageBox::critical(parent_, QStringLiteral("Tolm"), QString::fromStdString(playerMessage(error)));
+    QMessageBox::critical(parent_, QStringLiteral("Tolm"), QString::fromStdString(content::runtimeErrorMessage(error.number)));
 }
 
 }  // namespace tolm::desktop

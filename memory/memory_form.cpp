@@ -16,23 +16,27 @@ struct ConstantText {
     Text key;
 };
 
-// Every constant text by its words, so that a caption is known by what it says, wherever the
-// story's copy of it lives.
-const std::vector<ConstantText>& constantTexts() {
-    static const std::vector<ConstantText> table = [] {
-        std::vector<ConstantText> t;
-        for (std::size_t i = 0; i < content::kTextCount; ++i) {
-            const auto key = static_cast<Text>(i);
-            t.push_back({content::text(key), key});
+// Every constant text by its words in each language, so that a caption is known by what it says,
+// wherever the story's copy of it lives; held by key, a caption reads in whichever language the
+// game speaks next.
+const std::vector<ConstantText>& constantTexts(content::Language language) {
+    static const std::vector<std::vector<ConstantText>> tables = [] {
+        std::vector<std::vector<ConstantText>> all(content::languageCount());
+        for (std::size_t l = 0; l < all.size(); ++l) {
+            for (std::size_t i = 0; i < content::kTextCount; ++i) {
+                const auto key = static_cast<Text>(i);
+                all[l].push_back({content::text(key, content::languageAt(l)), key});
+            }
+            std::stable_sort(all[l].begin(), all[l].end(),
+                             [](const ConstantText& a, const ConstantText& b) { return a.text < b.text; });
         }
-        std::stable_sort(t.begin(), t.end(), [](const ConstantText& a, const ConstantText& b) { return a.text < b.text; });
-        return t;
+        return all;
     }();
-    return table;
+    return tables[static_cast<std::size_t>(language)];
 }
 
 std::optional<Text> constantKey(std::string_view text) {
-    const auto& table = constantTexts();
+    const auto& table = constantTexts(content::language());
     const auto it = std::lower_bound(table.begin(), table.end(), text,
                                      [](const ConstantText& t, std::string_view words) { return t.text < words; });
     if (it != table.end() && it->text == text) return it->key;
@@ -78,6 +82,12 @@ Status MemoryForm::getCaption(Control c, std::string& text) {
     if (!allowed(c, Operation::GetCaption)) return Status::Failed;
     text.assign(captionText(c));
     return Status::Ok;
+}
+
+void MemoryForm::retellCaptions() {
+    if (!listener_) return;
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        if (supports(controlAt(i), Operation::SetCaption)) listener_->captioned(controlAt(i), captionText(controlAt(i)));
 }
 
 void MemoryForm::end(int exitStatus) {

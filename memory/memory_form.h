@@ -52,6 +52,10 @@ public:
     std::optional<content::Text> captionKey(Control c) const { return keys_[indexOf(c)]; }
     std::optional<int> exitStatus() const { return exitStatus_; }
 
+    // Tells the listener every label's caption again, as it reads now: after the game's language
+    // has changed, each of the game's own texts in the new one. Play's state stays as it is.
+    void retellCaptions();
+
     // Makes the property operation `count` operations from now fail (1: the next one), as a
     // broken control would.
     void failOperationAfter(int count) { failIn_ = count; }

@@ -1,13 +1,10 @@
-// The runtime's errors: a number and a message, as the player is shown them.
+// The runtime's errors, by number; what the player reads of one is content's, in the game's language.
 #pragma once
-
-#include <string>
 
 namespace tolm::runtime {
 
 struct RuntimeError {
     int number;
-    std::string message;
 
     friend bool operator==(const RuntimeError&, const RuntimeError&) = default;
 };
@@ -17,13 +14,10 @@ inline constexpr int kTypeMismatch = 13;
 inline constexpr int kFloatingPoint = 16;
 inline constexpr int kPropertyFailed = 438;
 
-RuntimeError overflowError();
-RuntimeError typeMismatchError();
-RuntimeError floatingPointError();
-RuntimeError propertyError();
-
-// What the player is told: the number and the message, on two lines.
-std::string playerMessage(const RuntimeError& error);
+constexpr RuntimeError overflowError() { return {kOverflow}; }
+constexpr RuntimeError typeMismatchError() { return {kTypeMismatch}; }
+constexpr RuntimeError floatingPointError() { return {kFloatingPoint}; }
+constexpr RuntimeError propertyError() { return {kPropertyFailed}; }
 
 // The player sees the error before the program ends; tests record it instead.
 class Reporter {

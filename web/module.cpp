@@ -5,7 +5,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "content/language.h"
+#include "content/message.h"
 #include "engine/story.h"
 #include "layout/focus.h"
 #include "memory/memory_form.h"
@@ -35,7 +38,7 @@ public:
 
 class DialogReporter : public runtime::Reporter {
 public:
-    void report(const runtime::RuntimeError& error) override { tolm_page_error(runtime::playerMessage(error).c_str()); }
+    void report(const runtime::RuntimeError& error) override { tolm_page_error(content::runtimeErrorMessage(error.number).c_str()); }
 };
 
 ScriptPage page;
@@ -63,10 +66,22 @@ using namespace tolm::web;
 
 extern "C" {
 
-// The layout for the page to build its controls from, as JSON.
+// The layout for the page to build its controls from, as JSON, in the game's language.
 EMSCRIPTEN_KEEPALIVE const char* tolm_window() {
-    static const std::string description = windowDescription();
+    static std::vector<std::string> descriptions(content::languageCount());
+    std::string& description = descriptions[static_cast<std::size_t>(content::language())];
+    if (description.empty()) description = windowDescription();
     return description.c_str();
+}
+
+// The game speaks the language at that place of the description's "languages" from now on; a game
+// under way keeps its state, and every label it shows is captioned again in the new language.
+// Gives 0 for a place the list does not have.
+EMSCRIPTEN_KEEPALIVE int tolm_language(int language) {
+    if (language < 0 || static_cast<std::size_t>(language) >= content::languageCount()) return 0;
+    content::useLanguage(content::languageAt(static_cast<std::size_t>(language)));
+    if (form) form->retellCaptions();
+    return 1;
 }
 
 // A new game on controls the page has just built in their state at start.

@@ -17,6 +17,99 @@ let elements = [];     // one page element per control, in window order
 let playing = false;
 let failed = false;    // a runtime error ended the game; its dialog is up
 
+// ---- Languages ----
+// The page speaks the language its first paint chose and wrote into <html lang> (from ?lang=, or
+// else the browser's first language), and the player switches with the links in the window's
+// corner, which the reading layout puts in its bar. The story's state holds no words: the module
+// keeps its captions by key and tells the labels again, and the page words the rest anew from
+// the description in the new language. Only the address keeps the choice.
+
+let languageSwitch = null;  // the <nav> with a link for each language
+
+function describe() {
+  return JSON.parse(tolm.UTF8ToString(tolm._tolm_window()));
+}
+
+function speakAsThePageDoes() {
+  const i = window_.languages.findIndex((l) => l.code === document.documentElement.lang);
+  if (i >= 0 && window_.languages[i].code !== window_.language && tolm._tolm_language(i)) window_ = describe();
+}
+
+// Every word the page shows besides the labels', from the description; the page's own words
+// around the window, which index.html is written with, only when `aroundTheWindow`.
+function reword(aroundTheWindow) {
+  window_.controls.forEach((c, i) => {
+    const el = elements[i];
+    if (c.kind === "button") el.textContent = c.caption;
+    if (c.kind === "frame") el.querySelector(".frame-caption").textContent = c.caption;
+    if (c.kind === "picture") el.querySelector("img").alt = c.alt;
+    if (c.kind === "shape") el.setAttribute("aria-label", c.alt);
+    if (c.tooltip) el.title = c.tooltip;
+    if (c.description) el.setAttribute("aria-description", c.description);
+  });
+  const { words } = window_;
+  document.documentElement.lang = window_.language;
+  languageSwitch.setAttribute("aria-label", words.languages);
+  for (const link of languageSwitch.querySelectorAll("a")) {
+    if (link.getAttribute("hreflang") === window_.language) link.setAttribute("aria-current", "true");
+    else link.removeAttribute("aria-current");
+  }
+  if (!aroundTheWindow) return;
+  document.title = window_.title;
+  document.getElementById("over-title").textContent = words.gameOver;
+  document.getElementById("over-thanks").textContent = words.thanks;
+  againButton.textContent = words.playAgain;
+  document.getElementById("error-ok").textContent = words.ok;
+}
+
+function speak(code) {
+  if (!tolm._tolm_language(window_.languages.findIndex((l) => l.code === code))) return;
+  window_ = describe();
+  reword(true);
+  const address = new URL(location.href);
+  address.searchParams.set("lang", code);
+  history.replaceState(history.state, "", address);
+}
+
+function makeLanguageSwitch() {
+  const nav = document.createElement("nav");
+  nav.id = "languages";
+  window_.languages.forEach(({ code, name }, i) => {
+    if (i > 0) {
+      const bar = document.createElement("span");
+      bar.setAttribute("aria-hidden", "true");
+      bar.textContent = "|";
+      nav.append(bar);
+    }
+    const link = document.createElement("a");
+    link.setAttribute("href", `?lang=${code}`);
+    link.setAttribute("hreflang", code);
+    link.setAttribute("lang", code);
+    link.setAttribute("aria-label", name);
+    link.textContent = code.toUpperCase();
+    nav.append(link);
+  });
+  return nav;
+}
+
+// The switch the build wrote into the page is taken over as it stands, like the controls. The
+// page is written in the game's first language; in another, its own words are worded anew.
+function takeLanguageSwitch() {
+  languageSwitch = game.querySelector("nav");
+  if (!languageSwitch) {
+    languageSwitch = makeLanguageSwitch();
+    game.append(languageSwitch);
+  }
+  for (const link of languageSwitch.querySelectorAll("a")) {
+    link.addEventListener("click", (e) => {
+      e.preventDefault();
+      speak(link.getAttribute("hreflang"));
+    });
+  }
+  reword(window_.language !== window_.languages[0].code);
+}
+// ---- end of languages ----
+
 function fontOf(f, spaced) {
   return `${f.weight} ${f.px}px/${spaced ? `${f.lineHeight}px` : "normal"} "${f.family}"`;
 }
@@ -270,6 +363,7 @@ againButton.addEventListener("click", start);
 createTolm({ page }).then((module) => {
   tolm = module;
   window_ = JSON.parse(tolm.UTF8ToString(tolm._tolm_window()));
+  speakAsThePageDoes();
   // The story's own state, for the page's tests to hold what it shows against.
   window.tolm = Object.freeze({
     state: () => tolm.UTF8ToString(tolm._tolm_state()),
@@ -278,5 +372,6 @@ createTolm({ page }).then((module) => {
   });
   document.title = window_.title;
   start();
+  takeLanguageSwitch();
   requestAnimationFrame(() => setTimeout(loadAllPictures, 0));
 });

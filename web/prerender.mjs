@@ -4,7 +4,9 @@
 // page's style sheet. index.html carries the style sheet inline, and the web fonts inside it, so
 // that the first paint waits for no other file; the policy admits the sheet and the page's one
 // inline script by their hashes. The browser then paints the story before the module has
-// loaded; the script takes the elements over once it has.
+// loaded; the script takes the elements over once it has. The scene in every other language the
+// game speaks, as the page's language switch words it, goes into a template that the page's
+// inline script swaps in before the first paint when the reader asks for that language.
 // The stand-in knows only the calls the page's script makes; any other stops the build with its
 // name, and so does a page that has not started within the time limit.
 //   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS FONT_DIR
@@ -49,6 +51,7 @@ class Element {
     this.parent = null;
     this.text = "";
     this.style = { setProperty: (name, value) => { this.style[name] = value; } };
+    this.listeners = {};
     this.dataset = new Proxy({}, {
       set: (_, key, value) => (this.attributes.set(`data-${kebab(key)}`, String(value)), true),
       get: (_, key) => this.attributes.get(`data-${kebab(key)}`),
@@ -78,22 +81,30 @@ class Element {
   }
   replaceChildren() { this.children = []; }
   contains(node) { for (let n = node; n; n = n.parent) if (n === this) return true; return false; }
-  // Only the selectors the page's script uses: a tag name, or an attribute the element has.
+  // Only the selectors the page's script uses: a tag name, a class, or an attribute the element has.
   matches(selector) {
     const attribute = /^\[([\w-]+)\]$/.exec(selector);
-    return attribute ? this.attributes.has(attribute[1]) : this.tagName === selector.toUpperCase();
+    if (attribute) return this.attributes.has(attribute[1]);
+    if (selector.startsWith(".")) return (this.attributes.get("class") ?? "").split(" ").includes(selector.slice(1));
+    return this.tagName === selector.toUpperCase();
   }
   querySelectorAll(selector) {
     return this.children.flatMap((child) => [...(child.matches(selector) ? [child] : []), ...child.querySelectorAll(selector)]);
   }
   querySelector(selector) { return this.querySelectorAll(selector)[0] ?? null; }
   focus() { document.activeElement = this; }
-  addEventListener() {}
+  addEventListener(type, listener) { (this.listeners[type] ??= []).push(listener); }
+  // What a player's click runs, on this element alone.
+  click() { for (const listener of this.listeners.click ?? []) listener({ target: this, preventDefault() {} }); }
   showModal() {}
 }
 
-const ids = new Map(["game", "over", "again", "error", "error-message", "error-ok", "hint"].map((id) => [id, new Element("DIV")]));
+const ids = new Map(["game", "over", "over-title", "over-thanks", "again", "error", "error-message", "error-ok", "hint"]
+  .map((id) => [id, new Element("DIV")]));
+const sourcePage = fs.readFileSync(sourceIndex, "utf8");
+const pageLanguage = /<html lang="([\w-]+)">/.exec(sourcePage)?.[1] ?? fail(`${sourceIndex} names no language in <html lang>`);
 const document = strict({
+  documentElement: { lang: pageLanguage },
   createElement: (tag) => new Element(tag.toUpperCase()),
   getElementById: (id) => ids.get(id),
   activeElement: null,
@@ -109,6 +120,9 @@ Object.assign(globalThis, {
   requestAnimationFrame() {},
   addEventListener() {},
   Element,
+  // The language switch writes the language into the address, which the page alone keeps.
+  location: { href: "https://tolm.invalid/" },
+  history: { state: null, replaceState() {} },
   // The module fetches its WebAssembly next to itself.
   fetch: async (url) => new Response(fs.readFileSync(fileURLToPath(url)), { headers: { "Content-Type": "application/wasm" } }),
 });
@@ -144,7 +158,8 @@ const game = ids.get("game");
 rule("#game", game.style);
 
 // The reading layout: its condition, its figures and each control's slot, from the module.
-const { reading, controls: rows } = globalThis.tolm.description;
+const { reading, controls: rows, languages, language } = globalThis.tolm.description;
+if (language !== pageLanguage) fail(`the page is in ${pageLanguage}, the game speaks ${language}`);
 const readingWhen = `(width < ${reading.belowWidth}px), (height < ${reading.belowHeight}px)`;
 const box = rows.find((c) => c.kind === "picture").rect;
 const readingFigures = `:root {
@@ -161,14 +176,27 @@ const readingFigures = `:root {
 }`;
 const readingSlots = rows.map(({ slot }, i) =>
   `  :root #game [data-control="${i}"] { grid-row: ${slot.row} / span ${slot.rows}; grid-column: ${slot.column || "1 / -1"}; }`);
-const controls = game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n");
+const scene = () => game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n");
+const controls = scene();
+
+// The scene in each other language, switched to as a player would; the same elements in the same
+// places, so their rules are the ones written already.
+const languageLink = (code) => game.querySelector("nav").querySelectorAll("a").find((a) => a.getAttribute("hreflang") === code);
+const ruled = rules.length;
+const templates = languages.filter(({ code }) => code !== pageLanguage).map(({ code }) => {
+  languageLink(code).click();
+  const words = scene();
+  return `<template id="game-${code}" data-title="${escapeAttribute(document.title)}">\n${words}\n</template>`;
+});
+rules.length = ruled;
+languageLink(pageLanguage).click();
 
 // Each font the sheet names from fonts/, written into the sheet.
 const withFonts = (sheet) => sheet.replace(/url\("fonts\/([\w.-]+\.woff2)"\)/g, (_, name) =>
   `url("data:font/woff2;base64,${fs.readFileSync(path.join(fontDir, name)).toString("base64")}")`);
 const sheet = withFonts(fs.readFileSync(sourceStyle, "utf8"));
 if (!sheet.includes("@media reading-layout")) fail(`${sourceStyle} holds no @media reading-layout`);
-const style = `\n${sheet.replace("@media reading-layout", `@media ${readingWhen}`)}
+const style = `\n${sheet.replaceAll("@media reading-layout", `@media ${readingWhen}`)}
 /* The first scene's controls, placed by the build. */
 ${rules.join("\n")}
 ${readingFigures}
@@ -182,12 +210,13 @@ const replace = (text, what, by) => {
   if (!text.includes(what)) throw new Error(`${sourceIndex} holds no ${what}`);
   return text.replace(what, by);
 };
-let page = fs.readFileSync(sourceIndex, "utf8");
+let page = sourcePage;
 page = replace(page, "<title>Tolm</title>", `<title>${escapeText(document.title)}</title>`);
 page = replace(page, "style-src 'self'", `style-src ${hashOf(style)}`);
 const scripts = [...page.matchAll(/<script>([\s\S]*?)<\/script>/g)].map(([, script]) => hashOf(script));
 page = replace(page, "script-src 'self'", ["script-src 'self'", ...scripts].join(" "));
 page = replace(page, '<link rel="stylesheet" href="page.css">', `<style>${style}</style>`);
-page = replace(page, '<main id="game" aria-label="Tolm"></main>', `<main id="game" aria-label="Tolm">\n${controls}\n</main>`);
+page = replace(page, '<main id="game" aria-label="Tolm"></main>',
+               `<main id="game" aria-label="Tolm">\n${controls}\n</main>\n${templates.join("\n")}`);
 fs.writeFileSync(path.join(site, "index.html"), page);
 process.exit(0);

@@ -44,6 +44,8 @@ async function answer(request) {
   }
   const url = new URL(request.url);
   if (url.pathname.endsWith("/")) url.pathname += "index.html";
+  // The page's language rides in its address (?lang=en): one cached page serves every language.
+  url.search = "";
   const cached = await (await caches.open(kCache)).match(url.href);
   return cached ?? fetch(request);
 }

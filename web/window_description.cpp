@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "content/message.h"
 #include "content/picture.h"
 #include "content/text.h"
 #include "engine/story.h"
@@ -180,6 +181,36 @@ void reading(Json& j) {
     j.raw("}");
 }
 
+// The game's languages, each named in its own words, and the page's words around the window in
+// the language the game speaks: its end screen, its error dialog's button, the switch's name.
+void languages(Json& j) {
+    using content::Message;
+    j.key("language");
+    j.string(content::languageCode(content::language()));
+    j.key("languages");
+    j.raw("[");
+    for (std::size_t i = 0; i < content::languageCount(); ++i) {
+        const content::Language l = content::languageAt(i);
+        j.raw(i ? ",{" : "{");
+        j.key("code", true);
+        j.string(content::languageCode(l));
+        j.key("name");
+        j.string(content::message(Message::LanguageName, l));
+        j.raw("}");
+    }
+    j.raw("]");
+    j.key("words");
+    j.raw("{");
+    const std::pair<std::string_view, Message> words[] = {
+        {"gameOver", Message::GameOver}, {"thanks", Message::ThanksForPlaying}, {"playAgain", Message::PlayAgain},
+        {"ok", Message::Ok}, {"languages", Message::Languages}};
+    for (const auto& [name, message] : words) {
+        j.key(name, name == words[0].first);
+        j.string(content::message(message));
+    }
+    j.raw("}");
+}
+
 }  // namespace
 
 std::string windowDescription() {
@@ -187,6 +218,7 @@ std::string windowDescription() {
     j.raw("{");
     j.key("title", true);
     j.string(kWindowTitle);
+    languages(j);
     j.key("width");
     j.number(toPixels(kRestoredClientArea.width));
     j.key("height");

@@ -5,8 +5,8 @@
 
 namespace tolm::web {
 
-// One object: the window's title, size and font, and "controls", one entry per row of the
-// layout in window order.
+// One object, in the language the game speaks: the window's title, size and font, the languages
+// and the page's own words, and "controls", one entry per row of the layout in window order.
 std::string windowDescription();
 
 }  // namespace tolm::web

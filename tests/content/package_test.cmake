@@ -43,6 +43,7 @@ elseif(STEP STREQUAL "files")
     "755 usr/share/applications" "644 usr/share/applications/cz.tolm.Tolm.desktop"
     "755 usr/share/metainfo" "644 usr/share/metainfo/cz.tolm.Tolm.metainfo.xml"
     "755 usr/share/man" "755 usr/share/man/man6" "644 usr/share/man/man6/tolm.6.gz"
+    "755 usr/share/man/cs" "755 usr/share/man/cs/man6" "644 usr/share/man/cs/man6/tolm.6.gz"
     "755 usr/share/doc" "755 usr/share/doc/tolm"
     "644 usr/share/doc/tolm/copyright" "644 usr/share/doc/tolm/changelog.gz"
     "755 usr" "755 usr/share" "755 usr/share/icons" "755 usr/share/icons/hicolor")
@@ -77,17 +78,19 @@ elseif(STEP STREQUAL "files")
     message(FATAL_ERROR "usr/games/tolm is not stripped:\n${out}")
   endif()
 
-  # The changelog, the manual page, the metainfo and the program name the package's own version.
+  # The changelog, the manual pages, the metainfo and the program name the package's own version.
   run(dpkg-deb --field ${deb} Version)
   string(STRIP "${out}" version)
   run(gzip -dc ${root}/usr/share/doc/tolm/changelog.gz)
   if(NOT out MATCHES "^tolm \\(${version}\\) ")
     message(FATAL_ERROR "the changelog's latest entry is not version ${version}:\n${out}")
   endif()
-  run(gzip -dc ${root}/usr/share/man/man6/tolm.6.gz)
-  if(NOT out MATCHES "\n\\.TH TOLM 6 \"[-0-9]+\" \"Tolm ${version}\"")
-    message(FATAL_ERROR "the manual page is not of version ${version}")
-  endif()
+  foreach(page man6 cs/man6)
+    run(gzip -dc ${root}/usr/share/man/${page}/tolm.6.gz)
+    if(NOT out MATCHES "\n\\.TH TOLM 6 \"[-0-9]+\" \"Tolm ${version}\"")
+      message(FATAL_ERROR "the manual page in ${page} is not of version ${version}")
+    endif()
+  endforeach()
   run(${root}/usr/games/tolm --version)
   if(NOT out STREQUAL "tolm ${version}\n")
     message(FATAL_ERROR "the program says it is \"${out}\", not tolm ${version}")
@@ -148,10 +151,11 @@ elseif(STEP STREQUAL "metadata")
   # validate-tree also checks that the desktop entry the metainfo launches is installed.
   run(appstreamcli validate-tree --no-net --strict ${root})
   run(desktop-file-validate ${root}/usr/share/applications/cz.tolm.Tolm.desktop)
-  # The menu and the software centre call the game by the same name and summary.
+  # The menu and the software centre call the game by the same name and summary: the entry's
+  # base words are Czech, the metainfo's English.
   file(STRINGS ${root}/usr/share/applications/cz.tolm.Tolm.desktop entry ENCODING UTF-8)
   file(READ ${root}/usr/share/metainfo/cz.tolm.Tolm.metainfo.xml metainfo)
-  foreach(pair "Name=|<name>" "Comment=|<summary>" "Comment[cs]=|<summary xml:lang=\"cs\">")
+  foreach(pair "Name=|<name>" "Comment[en]=|<summary>" "Comment=|<summary xml:lang=\"cs\">")
     string(REPLACE "|" ";" pair "${pair}")
     list(GET pair 0 key)
     list(GET pair 1 tag)

@@ -1,4 +1,5 @@
-// Every text has the length its place was made for, on one line, its one-letter words bound.
+// Every text has the length its place was made for, on one line, its one-letter words bound; in
+// every language each text is a line of its own, and a translation stays near the Czech's length.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -69,28 +70,40 @@ constexpr Length kLengths[] = {
 TEST(Texts, EachHasItsLengthInCharacters) {
     for (const auto& [key, length] : kLengths) {
         SCOPED_TRACE(std::string(keyName(key)));
-        EXPECT_TRUE(validUtf8(text(key)));
-        EXPECT_EQ(codePoints(text(key)), length);
+        EXPECT_TRUE(validUtf8(text(key, kCzech)));
+        EXPECT_EQ(codePoints(text(key, kCzech)), length);
     }
 }
 
-TEST(Texts, AreSingleLinesOfPrintableText) {
-    for (std::size_t i = 0; i < kTextCount; ++i) {
-        const std::string_view s = text(static_cast<Text>(i));
-        SCOPED_TRACE(std::string(keyName(static_cast<Text>(i))));
-        for (unsigned char c : s) EXPECT_GE(c, 0x20) << "control character in the text";
-        if (!s.empty()) {
-            EXPECT_NE(s.front(), ' ');
+TEST(Texts, AreSingleLinesOfPrintableTextInEveryLanguage) {
+    for (std::size_t l = 0; l < languageCount(); ++l)
+        for (std::size_t i = 0; i < kTextCount; ++i) {
+            const std::string_view s = text(static_cast<Text>(i), languageAt(l));
+            SCOPED_TRACE(std::string(languageCode(languageAt(l))) + " " + std::string(keyName(static_cast<Text>(i))));
+            EXPECT_TRUE(validUtf8(s));
+            for (unsigned char c : s) EXPECT_GE(c, 0x20) << "control character in the text";
+            EXPECT_EQ(s.empty(), static_cast<Text>(i) == Text::E0);
+            if (!s.empty()) {
+                EXPECT_NE(s.front(), ' ');
+            }
         }
-    }
 }
 
-TEST(Texts, T31EndsWithABlankAndNoOtherDoes) {
-    for (std::size_t i = 0; i < kTextCount; ++i) {
-        const auto key = static_cast<Text>(i);
-        const std::string_view s = text(key);
-        EXPECT_EQ(!s.empty() && s.back() == ' ', key == Text::T31) << keyName(key);
-    }
+TEST(Texts, T31EndsWithABlankAndNoOtherDoesInEveryLanguage) {
+    for (std::size_t l = 0; l < languageCount(); ++l)
+        for (std::size_t i = 0; i < kTextCount; ++i) {
+            const auto key = static_cast<Text>(i);
+            const std::string_view s = text(key, languageAt(l));
+            EXPECT_EQ(!s.empty() && s.back() == ' ', key == Text::T31) << languageCode(languageAt(l)) << " " << keyName(key);
+        }
+}
+
+// English keeps the spaces it was translated with: the Czech rule binds nothing there.
+TEST(Texts, EnglishBindsNoOneLetterWord) {
+    const Language english = languageNamed("en").value();
+    for (std::size_t i = 0; i < kTextCount; ++i)
+        EXPECT_EQ(text(static_cast<Text>(i), english).find("\u00A0"), std::string_view::npos) << keyName(static_cast<Text>(i));
+    EXPECT_NE(text(Text::T00, kCzech).find("\u00A0"), std::string_view::npos);
 }
 
 // Czech binds a one-letter preposition or conjunction to the word after it: no text may leave one
@@ -102,7 +115,7 @@ TEST(Texts, BindEachOneLetterPrepositionAndConjunctionToTheNextWord) {
         return (c < 0x80 && std::isalnum(static_cast<int>(c))) || czechLetters.find(c) != std::u32string_view::npos;
     };
     for (std::size_t i = 0; i < kTextCount; ++i) {
-        const std::u32string s = codePointsOf(text(static_cast<Text>(i)));
+        const std::u32string s = codePointsOf(text(static_cast<Text>(i), kCzech));
         for (std::size_t at = 0; at + 2 < s.size(); ++at) {
             const bool alone = at == 0 || !inAWord(s[at - 1]);
             if (alone && oneLetterWords.find(s[at]) != std::u32string_view::npos && s[at + 1] == U' ')
@@ -112,11 +125,26 @@ TEST(Texts, BindEachOneLetterPrepositionAndConjunctionToTheNextWord) {
     }
 }
 
+// A translation keeps the scene's look: each story and description stays within a quarter of the
+// Czech's length either way, so that the story fills its box as it does in Czech.
+TEST(Texts, TranslatedStoriesAndDescriptionsStayNearTheCzechLength) {
+    for (std::size_t l = 1; l < languageCount(); ++l)
+        for (auto key = static_cast<int>(Text::T00); key <= static_cast<int>(Text::D4); ++key) {
+            const double czech = static_cast<double>(codePoints(text(static_cast<Text>(key), kCzech)));
+            const double translated = static_cast<double>(codePoints(text(static_cast<Text>(key), languageAt(l))));
+            EXPECT_GE(translated, 0.75 * czech) << languageCode(languageAt(l)) << " " << keyName(static_cast<Text>(key));
+            EXPECT_LE(translated, 1.25 * czech) << languageCode(languageAt(l)) << " " << keyName(static_cast<Text>(key));
+        }
+}
+
 // A scene is known by its story: two scenes must not read alike, for the player or for the explorer.
-TEST(Texts, StoriesAndDescriptionsAreAllDifferent) {
-    std::set<std::string_view> seen;
-    for (auto key = static_cast<int>(Text::T00); key <= static_cast<int>(Text::D4); ++key)
-        EXPECT_TRUE(seen.insert(text(static_cast<Text>(key))).second) << keyName(static_cast<Text>(key));
+TEST(Texts, StoriesAndDescriptionsAreAllDifferentInEveryLanguage) {
+    for (std::size_t l = 0; l < languageCount(); ++l) {
+        std::set<std::string_view> seen;
+        for (auto key = static_cast<int>(Text::T00); key <= static_cast<int>(Text::D4); ++key)
+            EXPECT_TRUE(seen.insert(text(static_cast<Text>(key), languageAt(l))).second)
+                << languageCode(languageAt(l)) << " " << keyName(static_cast<Text>(key));
+    }
 }
 
 }  // namespace

@@ -57,7 +57,8 @@ TEST_F(Layout, FontsResolveToTheirSubstitutesAtTheirSizeAndWeight) {
     }
 }
 
-// No glyph is borrowed from another font, so a letter missing from its font would show as a box.
+// No glyph is borrowed from another font, so a letter missing from its font would show as a box,
+// in whichever language the game speaks.
 TEST_F(Layout, EveryLetterShownIsInTheFontThatShowsIt) {
     using content::Text;
     auto texts = [](Text first, Text last) {
@@ -72,12 +73,18 @@ TEST_F(Layout, EveryLetterShownIsInTheFontThatShowsIt) {
             EXPECT_TRUE(metrics.inFontUcs4(letter))
                 << controlName(c) << " lacks U+" << std::hex << static_cast<std::uint32_t>(letter);
     };
-    for (const ControlRow& row : kLayout)
-        if (const auto* key = std::get_if<Text>(&row.caption))
-            expectInFont(row.control, QString::fromUtf8(content::text(*key)));
-    // What the story writes while it runs: its texts, the card descriptions and the purse.
-    for (Text key : texts(Text::T00, Text::T34)) expectInFont(Control::P, QString::fromUtf8(content::text(key)));
-    for (Text key : texts(Text::D1, Text::E0)) expectInFont(Control::Popis, QString::fromUtf8(content::text(key)));
+    for (std::size_t l = 0; l < content::languageCount(); ++l) {
+        const content::Language language = content::languageAt(l);
+        SCOPED_TRACE(std::string(content::languageCode(language)));
+        for (const ControlRow& row : kLayout)
+            if (const auto* key = std::get_if<Text>(&row.caption))
+                expectInFont(row.control, QString::fromUtf8(content::text(*key, language)));
+        // What the story writes while it runs: its texts and the card descriptions.
+        for (Text key : texts(Text::T00, Text::T34))
+            expectInFont(Control::P, QString::fromUtf8(content::text(key, language)));
+        for (Text key : texts(Text::D1, Text::E0))
+            expectInFont(Control::Popis, QString::fromUtf8(content::text(key, language)));
+    }
     expectInFont(Control::penize, QStringLiteral("-0123456789"));
 }
 

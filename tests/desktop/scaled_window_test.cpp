@@ -105,9 +105,20 @@ TEST_F(Scaled, BackToTheScenesOwnSizeEveryControlIsWhereItWasBuilt) {
         EXPECT_EQ(inWindow(row.control), tableRect(row).toRect()) << controlName(row.control);
 }
 
+// The window built in a language, chosen before the window is built, as the program chooses it.
+struct Speaking {
+    explicit Speaking(std::size_t language) { content::useLanguage(content::languageAt(language)); }
+    ~Speaking() { content::useLanguage(content::kCzech); }
+};
+
+struct ScaledInLanguage : Speaking, Scaled, ::testing::WithParamInterface<std::size_t> {
+    ScaledInLanguage() : Speaking(GetParam()) {}
+};
+
 // A label cuts what does not fit at its bottom edge, and text metrics do not grow in step with the
-// font size, so every text is tried at every scale, the scene's own size (scale 1) among them.
-TEST_F(Scaled, EveryTextFitsItsLabelAndEveryCaptionItsButtonAtEveryScale) {
+// font size, so every text is tried at every scale, the scene's own size (scale 1) among them, in
+// every language.
+TEST_P(ScaledInLanguage, EveryTextFitsItsLabelAndEveryCaptionItsButtonAtEveryScale) {
     auto* story = qobject_cast<WrappingLabel*>(w(P));
     auto* popis = qobject_cast<WrappingLabel*>(w(Popis));
     for (int quarter = 2; quarter <= 16; ++quarter) {
@@ -145,6 +156,9 @@ TEST_F(Scaled, EveryTextFitsItsLabelAndEveryCaptionItsButtonAtEveryScale) {
         EXPECT_LE(purse.horizontalAdvance(QStringLiteral("-32768")), w(penize)->width());
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, ScaledInLanguage, ::testing::Range<std::size_t>(0, content::languageCount()),
+                         [](const auto& info) { return std::string(content::languageCode(content::languageAt(info.param))); });
 
 TEST_F(Scaled, AClickWhereVyrazitCoversZpetRunsVyrazitAtEveryScale) {
     for (const QSize area : kClientAreas) {

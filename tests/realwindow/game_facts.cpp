@@ -1,5 +1,6 @@
 // Prints the layout table and the texts as JSON, so the real-window scripts aim at the places
-// and expect the words that the game itself is built from.
+// and expect the words that the game itself is built from; with --lang CODE, its words in that
+// language.
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -83,7 +84,12 @@ std::string scenes() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+    if (argc == 3 && std::string_view(argv[1]) == "--lang") {
+        const auto language = content::languageNamed(argv[2]);
+        if (!language) return 2;
+        content::useLanguage(*language);
+    }
     std::string json = "{\"title\": " + quoted(layout::kWindowTitle) + ", \"client\": [" +
                        std::to_string(layout::toPixels(layout::kRestoredClientArea.width)) + ", " +
                        std::to_string(layout::toPixels(layout::kRestoredClientArea.height)) + "],\n\"controls\": [\n";

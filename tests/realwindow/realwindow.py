@@ -3,7 +3,8 @@ game inside them, the player's hands (xdotool), and two ways to see the window: 
 (ImageMagick) and the accessibility tree that screen readers read (AT-SPI).
 
 A test script calls run(test) with the command line that CTest gives it:
-    --game <tolm> --facts <realwindow_facts> --art <folder of the drawn pictures>
+    --game <tolm> --facts <realwindow_facts> --art <folder of the drawn pictures> [--lang <code>]
+With --lang the game plays in that language, and the facts give its words in it.
 """
 import argparse
 import ctypes
@@ -132,8 +133,9 @@ def wait_until(condition, what):
 class Facts:
     """The layout table and the texts, as the game is built from them."""
 
-    def __init__(self, program):
-        data = json.loads(subprocess.run([program], check=True, capture_output=True, text=True).stdout)
+    def __init__(self, program, language=None):
+        asked = ["--lang", language] if language else []
+        data = json.loads(subprocess.run([program, *asked], check=True, capture_output=True, text=True).stdout)
         self.title = data["title"]
         self.client = tuple(data["client"])
         self.controls = {c["name"]: c for c in data["controls"]}
@@ -272,7 +274,8 @@ class Game:
         import pyatspi
         self.log = tempfile.TemporaryFile("w+")
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **self.screen.environment())
-        self.process = subprocess.Popen([self.options.game], env=env, stdout=self.log, stderr=subprocess.STDOUT,
+        asked = ["--lang", self.options.lang] if self.options.lang else []
+        self.process = subprocess.Popen([self.options.game, *asked], env=env, stdout=self.log, stderr=subprocess.STDOUT,
                                         preexec_fn=dies_with_us)
         self.window_id = self.screen.window_of(self)
         self.app = wait_until(lambda: next((a for a in pyatspi.Registry.getDesktop(0)
@@ -436,12 +439,13 @@ def run(test, before_game=None, screen_size=(1024, 768), window_manager=False, c
     parser.add_argument("--game", required=True)
     parser.add_argument("--facts", required=True)
     parser.add_argument("--art", required=True)
+    parser.add_argument("--lang")
     options = parser.parse_args()
     check_tools(compositor)
     if window_manager and not shutil.which("openbox"):
         skip("openbox is missing (Debian package openbox; `make deps` installs it)")
     in_own_bus()
-    facts = Facts(options.facts)
+    facts = Facts(options.facts, options.lang)
     screen = compositor() if compositor else Screen(screen_size, window_manager)
     game = None
     try:

@@ -1,6 +1,7 @@
 // Prints the story's playthroughs from the desktop tests' own table as JSON, so the browser
 // tests play the same games and expect the same endings; with --texts, every story text and
 // description instead, for the tests that each fits its label and that a card shows its own.
+// With --lang CODE first, the words are in that language.
 #include <cstdio>
 #include <string_view>
 
@@ -38,6 +39,13 @@ void printTexts() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 2 && std::string_view(argv[1]) == "--lang") {
+        const auto language = content::languageNamed(argv[2]);
+        if (!language) return 2;
+        content::useLanguage(*language);
+        argc -= 2;
+        argv += 2;
+    }
     if (argc > 1 && std::string_view(argv[1]) == "--texts") {
         printTexts();
         return 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "content/message.h"
 #include "headless/recording_reporter.h"
 #include "memory/memory_form.h"
 #include "layout/layout.h"
@@ -124,7 +125,7 @@ private:
         if (outcome != engine::Outcome::Done) {
             const bool failed = outcome == engine::Outcome::Failed;
             out_.moves.push_back({from, failed ? kRuntimeError : kProgramEnd, e, reach});
-            if (failed) fault(moveIndex, "ends the program with error " + errorText());
+            if (failed) fault(moveIndex, "ends the program: " + errorText());
             return;
         }
         out_.moves.push_back({from, from, e, reach});
@@ -174,7 +175,8 @@ private:
 
     std::string errorText() {
         const runtime::RuntimeError& error = reporter_.errors.back();
-        std::string text = std::to_string(error.number) + " (" + error.message + ")";
+        std::string text = content::runtimeErrorMessage(error.number);
+        std::replace(text.begin(), text.end(), '\n', ' ');
         reporter_.errors.clear();
         return text;
     }

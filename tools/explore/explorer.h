@@ -59,12 +59,16 @@ struct Move {
 
     bool leavesGame() const { return to >= kRuntimeError; }
     bool changes() const { return to != from; }
+
+    friend bool operator==(const Move&, const Move&) = default;
 };
 
 // Something the story did that the game must never do, and the state it did it from.
 struct Fault {
     std::string what;
     std::optional<std::uint32_t> state;  // nothing: at start-up, or of the story as a whole
+
+    friend bool operator==(const Fault&, const Fault&) = default;
 };
 
 struct Exploration {

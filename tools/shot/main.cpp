@@ -1,14 +1,16 @@
 // tolm-shot: plays a path of choices in the real window and saves what the window shows.
-//   tolm-shot [--screen] [--size=WxH] OUT.png [CHOICE|@CARD|+F11]...
+//   tolm-shot [--screen] [--size=WxH] [--lang=CODE] OUT.png [CHOICE|@CARD|+F11]...
 // CHOICE is a button's exact name; @Card1 points at a card; +F11 presses F11. The window opens
 // as the game opens it (maximized where a window manager maximizes it); --size restores it to
 // that client size first. --screen saves the whole screen, the window manager's frame included.
+// --lang plays in that language, Czech without it.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
 #include <cstdio>
 
+#include "content/language.h"
 #include "headless/recording_reporter.h"
 #include "memory/memory_form.h"
 #include "desktop/qt_form.h"
@@ -38,7 +40,7 @@ void settle(const QWidget& window) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: tolm-shot [--screen] [--size=WxH] OUT.png [CHOICE|@CARD|^BUTTON|+F11]...\n");
+    std::fprintf(stderr, "usage: tolm-shot [--screen] [--size=WxH] [--lang=CODE] OUT.png [CHOICE|@CARD|^BUTTON|+F11]...\n");
     return 2;
 }
 
@@ -58,6 +60,10 @@ int main(int argc, char* argv[]) {
             const QStringList wh = option.mid(7).split('x');
             if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
             if (size.isEmpty()) return usage();
+        } else if (option.startsWith(QStringLiteral("--lang="))) {
+            const auto language = tolm::content::languageNamed(option.mid(7).toStdString());
+            if (!language) return usage();
+            tolm::content::useLanguage(*language);
         } else {
             return usage();
         }

@@ -67,8 +67,10 @@ async function waitFor(what, probe, timeoutMs = 20000) {
   }
 }
 
+// A Czech reader's browser: the page speaks the browser's first language where it has it.
 async function startChromium(profile) {
   const args = [
+    "--accept-lang=cs",
     "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
     "--disable-component-update", "--disable-sync", "--disable-default-apps", "--mute-audio",
     `--user-data-dir=${profile}`, "--remote-debugging-address=127.0.0.1", "--remote-debugging-port=0",
@@ -140,10 +142,11 @@ class Browser {
     await this.client.Emulation.setTouchEmulationEnabled({ enabled: true, maxTouchPoints: 5 });
   }
 
-  // Loads the game and waits until its first scene is up, fonts and all.
-  async load() {
+  // Loads the game and waits until its first scene is up, fonts and all. TOLM_PAGE_QUERY, as in
+  // "?lang=en", plays every test's game at that address.
+  async load(query = process.env.TOLM_PAGE_QUERY ?? "") {
     const loaded = this.client.Page.loadEventFired();
-    await this.client.Page.navigate({ url: `${this.origin}/` });
+    await this.client.Page.navigate({ url: `${this.origin}/${query}` });
     await loaded;
     await waitFor("the first scene", () => this.eval(
       "!!document.querySelector('#game [data-name=\"P\"]') && document.fonts.status === 'loaded' && !!window.tolm"));

@@ -74,14 +74,20 @@ async function aTapGoesWhereAClickWould(browser) {
   expect(!seen.shown.includes("Vyrazit") && seen.shown.includes("Tally6"), "the tap took Vyrazit, the front one");
 }
 
-// Tab from the page's top round all shown buttons, and the accessibility tree's roles and names.
+// Tab round all shown buttons and the page's other stops, and the accessibility tree's roles and
+// names. Tab goes on from wherever the focus was, so the round is read from its first button in
+// name order.
 async function orders(browser) {
   await browser.eval("document.activeElement.blur()");
-  const tabs = [];
-  for (let i = 0; i < 12; ++i) {
+  const stop = async () => {
     await browser.key("Tab");
-    tabs.push((await browser.seen()).focused);
-  }
+    const e = "document.activeElement";
+    return browser.eval(`${e}.dataset?.name ?? ${e}.getAttribute("hreflang") ?? (${e}.id || ${e}.tagName)`);
+  };
+  const round = [await stop()];
+  for (let s = await stop(); s !== round[0] && round.length < 40; s = await stop()) round.push(s);
+  const from = round.indexOf([...round].sort()[0]);
+  const tabs = [...round.slice(from), ...round.slice(0, from)];
   const { nodes } = await browser.client.Accessibility.getFullAXTree();
   // What a screen reader reads: roles and names. Line boxes follow the layout's line breaks, and
   // unnamed generic containers are read as nothing.
