@@ -9,7 +9,7 @@ set(CPACK_PACKAGE_CONTACT "Tolm developers <dev@tolm.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Czech choose-your-path story game")
 # One line a list item: CPack indents each by a space, and lintian wants them within 80 columns.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
-  "From a panel house in Rumburk to Šluknov: a small story game in Czech, a dark"
+  "From a tower block in Rumburk to Šluknov: a small story game in Czech, a dark"
   "slapstick comedy set in a Czech border town. One window holds every scene:"
   "the story, the choices, the scene picture, the purse, an inventory of cards"
   "and a tally of deeds. Each choice rewrites the story and may cost or earn"

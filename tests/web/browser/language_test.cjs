@@ -140,7 +140,7 @@ async function switchesInMidGame(browser) {
   expectEqual(await browser.eval("document.getElementById('error-ok').textContent"), "OK", "its button");
   await browser.click("#error-ok");
   expectEqual(await browser.eval("[...document.querySelectorAll('#over h1, #over p, #over button')].map((e) => e.textContent)"),
-              ["The game is over.", "Thanks for playing.", "Play again"], "the end screen");
+              ["Game over.", "Thanks for playing.", "Play again"], "the end screen");
 }
 
 // The switch stands clear of every control: in the window's corner, and in the reading layout's
