@@ -3,8 +3,12 @@
 
 make_fonts.py FONT_DIR LICENCE_DIR SOURCE...: every letter that appears in the SOURCE files (the
 game's texts and the page), all of printable ASCII and the no-break space stay; everything else
-is cut, and the result is compressed as WOFF2 into FONT_DIR. The build writes the fonts into the
-page itself; the licences go to LICENCE_DIR, in the site.
+is cut, and the result is compressed as WOFF2 into FONT_DIR. The build puts the fonts into the
+site, and their licences into LICENCE_DIR, beside them.
+
+make_fonts.py --first WOFF2 CODE_POINTS: one of those fonts cut down further, to the letters the
+first scene draws in it (hexadecimal code points, comma-separated), written to standard output.
+The page carries these small cuts inside itself, so that its first paint waits for no font file.
 """
 import pathlib
 import shutil
@@ -31,22 +35,34 @@ def letters(sources):
     return "".join(sorted(wanted))
 
 
+def cut(face, out, hinting=True, **letters):
+    """The face with only the given letters (text= or unicodes=), as WOFF2, into out."""
+    options = subset.Options()
+    options.hinting = hinting
+    options.flavor = "woff2"
+    # Kerning and ligatures stay, so a cut draws its letters exactly as the whole face does.
+    options.layout_features = ["kern", "liga"]
+    options.name_IDs = ["*"]  # the copyright and licence records stay with the font
+    options.notdef_outline = True
+    font = subset.load_font(face, options)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(**letters)
+    subsetter.subset(font)
+    subset.save_font(font, out, options)
+
+
 def main():
+    if sys.argv[1] == "--first":
+        # The first scene's cuts leave the hinting out, a third of a small face's bytes; the browser
+        # draws them as it draws the whole faces, which the first-scene test holds to the pixel.
+        cut(sys.argv[2], sys.stdout.buffer, hinting=False, unicodes=[int(c, 16) for c in sys.argv[3].split(",")])
+        return
     out, licences = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     out.mkdir(parents=True, exist_ok=True)
     licences.mkdir(parents=True, exist_ok=True)
     text = letters(sys.argv[3:])
     for name, face, package in FONTS:
-        options = subset.Options()
-        options.flavor = "woff2"
-        options.layout_features = ["kern", "liga"]
-        options.name_IDs = ["*"]  # the copyright and licence records stay with the font
-        options.notdef_outline = True
-        font = subset.load_font(face, options)
-        subsetter = subset.Subsetter(options)
-        subsetter.populate(text=text)
-        subsetter.subset(font)
-        subset.save_font(font, str(out / name), options)
+        cut(face, str(out / name), text=text)
         shutil.copyfile(f"/usr/share/doc/{package}/copyright", licences / f"{package}.copyright.txt")
 
 

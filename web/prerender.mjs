@@ -1,21 +1,23 @@
 // Writes the first scene into the page at build time: the module and the page's own script run
 // here on a small stand-in for the browser's document, and the controls they build, in their
 // state once the story has started, go into index.html, with their placing and fonts in the
-// page's style sheet. index.html carries the style sheet inline, and the web fonts inside it, so
-// that the first paint waits for no other file; the policy admits the sheet and the page's one
-// inline script by their hashes. The browser then paints the story before the module has
-// loaded; the script takes the elements over once it has. The scene in every other language the
+// page's style sheet. index.html carries the style sheet inline, and beside it each web font cut
+// down to the letters the first scene draws in it, so that the first paint waits for no other
+// file; the whole faces come from fonts/ once the scene is up. The policy admits the sheets and
+// the page's inline scripts by their hashes. The browser then paints the story before the module
+// has loaded; the script takes the elements over once it has. The scene in every other language the
 // game speaks, as the page's language switch words it, goes into a template that the page's
 // inline script swaps in before the first paint when the reader asks for that language.
 // The stand-in knows only the calls the page's script makes; any other stops the build with its
 // name, and so does a page that has not started within the time limit.
-//   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS FONT_DIR
+//   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS FONT_DIR PYTHON MAKE_FONTS_PY
+import { execFileSync } from "node:child_process";
 import crypto from "node:crypto";
 import fs from "node:fs";
 import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 
-const [site, sourceIndex, sourceStyle, fontDir] = process.argv.slice(2);
+const [site, sourceIndex, sourceStyle, fontDir, python, makeFonts] = process.argv.slice(2);
 const kTimeLimitMs = 20000;
 
 function fail(message) {
@@ -177,7 +179,37 @@ const readingFigures = `:root {
 const readingSlots = rows.map(({ slot }, i) =>
   `  :root #game [data-control="${i}"] { grid-row: ${slot.row} / span ${slot.rows}; grid-column: ${slot.column || "1 / -1"}; }`);
 const scene = () => game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n");
+
+// The faces the style sheet declares, as "WEIGHT FAMILY" -> their file in fonts/.
+const sourceSheet = fs.readFileSync(sourceStyle, "utf8");
+const faces = new Map([...sourceSheet.matchAll(/@font-face\s*{([^}]*)}/g)].map(([, body]) => {
+  const family = /font-family:\s*"([^"]+)"/.exec(body)?.[1];
+  const file = /url\("fonts\/([\w.-]+\.woff2)"\)/.exec(body)?.[1];
+  const weight = /font-weight:\s*(\d+)/.exec(body)?.[1];
+  if (!family || !file || !weight) fail(`${sourceStyle} has a @font-face without a family, a file in fonts/ or a weight`);
+  return [`${weight} ${family}`, file];
+}));
+
+// The letters each face draws in the first scene, in every language, as "WEIGHT FAMILY" -> set of
+// code points. A control names its face, and what it holds is drawn in it; text outside the
+// controls, whose face the style sheet gives, goes into every face, which is more than it needs
+// and never less. Hidden text is drawn by none.
+const lettersOf = new Map();
+function drawnLetters(el, face) {
+  if (el.hidden) return;
+  const named = /^(\d+) .*"([^"]+)"/.exec(el.style.font ?? "");
+  const own = named ? `${named[1]} ${named[2]}` : face;
+  for (const letter of el.text) {
+    for (const key of own ? [own] : faces.keys()) {
+      if (!lettersOf.has(key)) lettersOf.set(key, new Set());
+      lettersOf.get(key).add(letter.codePointAt(0));
+    }
+  }
+  for (const child of el.children) drawnLetters(child, own);
+}
+
 const controls = scene();
+for (const child of game.children) drawnLetters(child);
 
 // The scene in each other language, switched to as a player would; the same elements in the same
 // places, so their rules are the ones written already.
@@ -186,17 +218,32 @@ const ruled = rules.length;
 const templates = languages.filter(({ code }) => code !== pageLanguage).map(({ code }) => {
   languageLink(code).click();
   const words = scene();
+  for (const child of game.children) drawnLetters(child);
   return `<template id="game-${code}" data-title="${escapeAttribute(document.title)}">\n${words}\n</template>`;
 });
 rules.length = ruled;
 languageLink(pageLanguage).click();
 
-// Each font the sheet names from fonts/, written into the sheet.
-const withFonts = (sheet) => sheet.replace(/url\("fonts\/([\w.-]+\.woff2)"\)/g, (_, name) =>
-  `url("data:font/woff2;base64,${fs.readFileSync(path.join(fontDir, name)).toString("base64")}")`);
-const sheet = withFonts(fs.readFileSync(sourceStyle, "utf8"));
-if (!sheet.includes("@media reading-layout")) fail(`${sourceStyle} holds no @media reading-layout`);
-const style = `\n${sheet.replaceAll("@media reading-layout", `@media ${readingWhen}`)}
+// Each face cut to its first-scene letters, inside the page. The cut comes after the whole face,
+// so the browser draws those letters from it and asks for the whole face only for other letters;
+// the page's script drops the cuts once the whole faces are in. The browser takes a line's height
+// from the face that has the space, so every cut has it, whether or not its text does.
+const firstFonts = [...lettersOf].map(([key, letters]) => {
+  letters.add(0x20);
+  const file = faces.get(key) ?? fail(`the first scene draws in ${key}, which ${sourceStyle} does not declare`);
+  const points = [...letters].sort((a, b) => a - b).map((c) => c.toString(16));
+  const bytes = execFileSync(python, [makeFonts, "--first", path.join(fontDir, file), points.join(",")], { maxBuffer: 1 << 24 });
+  const [weight, family] = [key.slice(0, key.indexOf(" ")), key.slice(key.indexOf(" ") + 1)];
+  return `@font-face {
+  font-family: "${family}";
+  src: url("data:font/woff2;base64,${bytes.toString("base64")}") format("woff2");
+  font-weight: ${weight};
+  font-display: block;
+  unicode-range: ${points.map((c) => `U+${c}`).join(", ")};
+}`;
+}).join("\n");
+if (!sourceSheet.includes("@media reading-layout")) fail(`${sourceStyle} holds no @media reading-layout`);
+const style = `\n${sourceSheet.replaceAll("@media reading-layout", `@media ${readingWhen}`)}
 /* The first scene's controls, placed by the build. */
 ${rules.join("\n")}
 ${readingFigures}
@@ -204,6 +251,7 @@ ${readingFigures}
 ${readingSlots.join("\n")}
 }
 `;
+const firstFontsStyle = `\n/* The faces cut to the first scene's letters, until the whole faces are in. */\n${firstFonts}\n`;
 const hashOf = (text) => `'sha256-${crypto.createHash("sha256").update(text).digest("base64")}'`;
 
 const replace = (text, what, by) => {
@@ -212,10 +260,11 @@ const replace = (text, what, by) => {
 };
 let page = sourcePage;
 page = replace(page, "<title>Tolm</title>", `<title>${escapeText(document.title)}</title>`);
-page = replace(page, "style-src 'self'", `style-src ${hashOf(style)}`);
+page = replace(page, "style-src 'self'", `style-src ${hashOf(style)} ${hashOf(firstFontsStyle)}`);
 const scripts = [...page.matchAll(/<script>([\s\S]*?)<\/script>/g)].map(([, script]) => hashOf(script));
 page = replace(page, "script-src 'self'", ["script-src 'self'", ...scripts].join(" "));
-page = replace(page, '<link rel="stylesheet" href="page.css">', `<style>${style}</style>`);
+page = replace(page, '<link rel="stylesheet" href="page.css">',
+               `<style>${style}</style>\n<style id="first-fonts">${firstFontsStyle}</style>`);
 page = replace(page, '<main id="game" aria-label="Tolm"></main>',
                `<main id="game" aria-label="Tolm">\n${controls}\n</main>\n${templates.join("\n")}`);
 fs.writeFileSync(path.join(site, "index.html"), page);

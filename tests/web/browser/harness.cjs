@@ -7,6 +7,7 @@ const fs = require("node:fs");
 const http = require("node:http");
 const os = require("node:os");
 const path = require("node:path");
+const zlib = require("node:zlib");
 const CDP = require("chrome-remote-interface");
 
 const kTypes = {
@@ -18,7 +19,10 @@ const kTypes = {
   ".woff2": "font/woff2",
   ".ico": "image/vnd.microsoft.icon",
   ".txt": "text/plain; charset=utf-8",
+  ".webmanifest": "application/manifest+json",
 };
+// What a host compresses for a browser that takes it; pictures and fonts are compressed already.
+const kCompressed = new Set([".html", ".js", ".css", ".wasm", ".txt", ".webmanifest"]);
 
 class Failure extends Error {}
 
@@ -32,7 +36,8 @@ function expectEqual(actual, expected, what) {
   if (a !== e) throw new Failure(`${what}: got ${a}, expected ${e}`);
 }
 
-// A static file server like any game host's: the site's files, nothing else.
+// A static file server like any game host's: the site's files, nothing else, gzipped where the
+// browser takes it.
 function serve(site) {
   const root = path.resolve(site);
   const server = http.createServer((request, response) => {
@@ -48,7 +53,13 @@ function serve(site) {
         response.writeHead(404).end();
         return;
       }
-      response.writeHead(200, { "Content-Type": kTypes[path.extname(file)] ?? "application/octet-stream" });
+      const headers = { "Content-Type": kTypes[path.extname(file)] ?? "application/octet-stream", Vary: "Accept-Encoding" };
+      if (kCompressed.has(path.extname(file)) && /\bgzip\b/.test(request.headers["accept-encoding"] ?? "")) {
+        response.writeHead(200, { ...headers, "Content-Encoding": "gzip" });
+        response.end(zlib.gzipSync(data, { level: 9 }));
+        return;
+      }
+      response.writeHead(200, headers);
       response.end(data);
     });
   });
