@@ -1,7 +1,8 @@
 // Screenshots of the web edition in headless Chromium: a large screen, a laptop and a small window
 // with the window's layout, and phones upright and sideways (touch, three device pixels to a CSS
 // pixel) with the page's column: the first scene, a town scene with a card's description, the end;
-// then a covered choice with the focus and forced colours, in the window and in the column.
+// then a covered choice with the focus and forced colours, in the window and in the column; and
+// the same first scene, town and end in English, on a laptop and on a phone.
 //   node web_shots.cjs SITE OUT_DIR
 "use strict";
 const path = require("node:path");
@@ -11,8 +12,8 @@ const kScreens = [[1920, 1080], [1280, 800], [640, 360]];
 const kPhones = [[390, 844], [360, 640], [320, 568], [844, 390]];
 const kTown = ["Vyjít", "Jít", "Pokračovat", "Choice4", "Dál", "Visit2", "Buy3", "Šlukonv", "Dál3"];
 
-async function shoot(browser, out, size, phone) {
-  await browser.load();
+async function shoot(browser, out, size, phone, query = "") {
+  await browser.load(query);
   await browser.screenshot(path.join(out, `${size}-first-scene.png`));
   for (const choice of kTown) await (phone ? browser.tap(choice) : browser.click(choice));
   if (phone) {
@@ -62,6 +63,10 @@ async function shootFocus(browser, out, size) {
       await browser.phone(width, height);
       await shoot(browser, out, `phone-${width}x${height}`, true);
     }
+    await browser.resize(1280, 800);
+    await shoot(browser, out, "en-1280x800", false, "?lang=en");
+    await browser.phone(390, 844);
+    await shoot(browser, out, "en-phone-390x844", true, "?lang=en");
   } finally {
     await browser.close();
   }
