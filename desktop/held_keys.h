@@ -2,30 +2,25 @@
 #pragma once
 
 #include <QObject>
-#include <vector>
+
+#include "layout/key_presses.h"
 
 namespace tolm::desktop {
 
-// Watches the buttons' keys. A press counts only when its key has really been released since
-// its last press: the toolkit's repeats, and the server's repeats that come as bare presses,
-// never reach a button. A key that is down when a choice runs does nothing more, its release
-// included, until it has been released.
+// Watches the buttons' keys and lets through to them only what the game's key rule says a press
+// is: the toolkit's repeats and a held key's bare repeats never reach a button.
 class HeldKeys : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
 
-    void choiceRan();
+    void choiceRan() { presses_.choiceRan(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Held {
-        int key;
-        bool spent;  // a choice ran while it was down
-    };
-    std::vector<Held> held_;
+    layout::KeyPresses presses_;
 };
 
 }  // namespace tolm::desktop

@@ -11,6 +11,7 @@
 #include "content/message.h"
 #include "engine/story.h"
 #include "layout/focus.h"
+#include "layout/key_presses.h"
 #include "memory/memory_form.h"
 #include "web/window_description.h"
 
@@ -44,6 +45,12 @@ public:
 ScriptPage page;
 DialogReporter reporter;
 std::unique_ptr<memory::MemoryForm> form;
+layout::KeyPresses keyPresses;
+
+std::optional<layout::ChoosingKey> choosingKey(int key) {
+    if (key < 0 || key > static_cast<int>(layout::ChoosingKey::Enter)) return std::nullopt;
+    return static_cast<layout::ChoosingKey>(key);
+}
 
 std::optional<Control> controlOf(int i) {
     if (i < 0 || static_cast<std::size_t>(i) >= kControlCount) return std::nullopt;
@@ -93,7 +100,24 @@ EMSCRIPTEN_KEEPALIVE void tolm_start() {
 // A click on a control; the page sends only what the player can reach.
 EMSCRIPTEN_KEEPALIVE void tolm_click(int control) {
     if (const auto c = shownControl(control)) engine::raise(*form, engine::click(*c));
+    keyPresses.choiceRan();
 }
+
+// A key that chooses (numbered as in the description's "choosingKeys") went down, repeat marking
+// the browser's own repeats: 1 when the page may let it press, 0 when it must hold it back.
+EMSCRIPTEN_KEEPALIVE int tolm_key_press(int key, int repeat) {
+    const auto k = choosingKey(key);
+    return k && keyPresses.press(*k, repeat != 0) ? 1 : 0;
+}
+
+// Such a key came up: 1 when its release may act, 0 when the page must hold it back.
+EMSCRIPTEN_KEEPALIVE int tolm_key_release(int key) {
+    const auto k = choosingKey(key);
+    return k && keyPresses.release(*k, false) ? 1 : 0;
+}
+
+// The page lost the keyboard, and with it the releases of the keys down now.
+EMSCRIPTEN_KEEPALIVE void tolm_keys_forget() { keyPresses.forget(); }
 
 // The pointer moved over a control, or (-1) over the bare window.
 EMSCRIPTEN_KEEPALIVE void tolm_pointer(int control) {

@@ -339,16 +339,19 @@ game.addEventListener("keydown", (e) => {
   }
 });
 
-// One press chooses once. A key held down repeats without a release in between: its repeats press
-// nothing more, neither the choice the focus moved on to nor the end screen's button.
-const keysDown = new Set();
+// One press chooses once: the module says what a key that chooses may do, down and up. A key held
+// down repeats without a release in between, and its repeats press nothing more, neither the
+// choice the focus moved on to nor the end screen's button; a Space that was down when a choice
+// ran lets go without choosing.
 document.addEventListener("keydown", (e) => {
-  const repeat = e.repeat || keysDown.has(e.code);
-  keysDown.add(e.code);
-  if (repeat && (e.key === "Enter" || e.key === " ")) e.preventDefault();
+  const key = window_.choosingKeys.indexOf(e.code);
+  if (key !== kNone && !tolm._tolm_key_press(key, e.repeat ? 1 : 0)) e.preventDefault();
 }, { capture: true });
-document.addEventListener("keyup", (e) => keysDown.delete(e.code), { capture: true });
-window.addEventListener("blur", () => keysDown.clear());
+document.addEventListener("keyup", (e) => {
+  const key = window_.choosingKeys.indexOf(e.code);
+  if (key !== kNone && !tolm._tolm_key_release(key)) e.preventDefault();
+}, { capture: true });
+window.addEventListener("blur", () => tolm._tolm_keys_forget());
 
 // A click where no button is leaves the focus on its choice, as on the desktop.
 document.addEventListener("mousedown", (e) => {

@@ -238,6 +238,10 @@ std::string windowDescription() {
     // The keys that walk the tab chain, in the order of the arrows the module's tolm_arrow takes.
     j.key("arrows");
     j.raw(R"(["ArrowUp","ArrowDown","ArrowLeft","ArrowRight"])");
+    // The keys that choose, by the browser's names for them, in the order of layout::ChoosingKey
+    // that the module's tolm_key_press and tolm_key_release take.
+    j.key("choosingKeys");
+    j.raw(R"(["Space","Enter","NumpadEnter"])");
     j.key("controls");
     j.raw("[");
     for (const ControlRow& row : kLayout) {
