@@ -365,7 +365,7 @@ againButton.addEventListener("click", start);
 // The page loads this script once its first scene is painted; the module takes the scene over.
 createTolm({ page }).then((module) => {
   tolm = module;
-  window_ = JSON.parse(tolm.UTF8ToString(tolm._tolm_window()));
+  window_ = describe();
   speakAsThePageDoes();
   // The story's own state, for the page's tests to hold what it shows against.
   window.tolm = Object.freeze({

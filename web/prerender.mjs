@@ -180,14 +180,14 @@ const readingSlots = rows.map(({ slot }, i) =>
   `  :root #game [data-control="${i}"] { grid-row: ${slot.row} / span ${slot.rows}; grid-column: ${slot.column || "1 / -1"}; }`);
 const scene = () => game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n");
 
-// The faces the style sheet declares, as "WEIGHT FAMILY" -> their file in fonts/.
+// The faces the style sheet declares, as "WEIGHT FAMILY" -> the face and its file in fonts/.
 const sourceSheet = fs.readFileSync(sourceStyle, "utf8");
 const faces = new Map([...sourceSheet.matchAll(/@font-face\s*{([^}]*)}/g)].map(([, body]) => {
   const family = /font-family:\s*"([^"]+)"/.exec(body)?.[1];
   const file = /url\("fonts\/([\w.-]+\.woff2)"\)/.exec(body)?.[1];
   const weight = /font-weight:\s*(\d+)/.exec(body)?.[1];
   if (!family || !file || !weight) fail(`${sourceStyle} has a @font-face without a family, a file in fonts/ or a weight`);
-  return [`${weight} ${family}`, file];
+  return [`${weight} ${family}`, { weight, family, file }];
 }));
 
 // The letters each face draws in the first scene, in every language, as "WEIGHT FAMILY" -> set of
@@ -230,10 +230,9 @@ languageLink(pageLanguage).click();
 // from the face that has the space, so every cut has it, whether or not its text does.
 const firstFonts = [...lettersOf].map(([key, letters]) => {
   letters.add(0x20);
-  const file = faces.get(key) ?? fail(`the first scene draws in ${key}, which ${sourceStyle} does not declare`);
+  const { weight, family, file } = faces.get(key) ?? fail(`the first scene draws in ${key}, which ${sourceStyle} does not declare`);
   const points = [...letters].sort((a, b) => a - b).map((c) => c.toString(16));
   const bytes = execFileSync(python, [makeFonts, "--first", path.join(fontDir, file), points.join(",")], { maxBuffer: 1 << 24 });
-  const [weight, family] = [key.slice(0, key.indexOf(" ")), key.slice(key.indexOf(" ") + 1)];
   return `@font-face {
   font-family: "${family}";
   src: url("data:font/woff2;base64,${bytes.toString("base64")}") format("woff2");

@@ -2,7 +2,7 @@
 // with the window's layout, and phones upright and sideways (touch, three device pixels to a CSS
 // pixel) with the page's column: the first scene, a town scene with a card's description, the end;
 // then a covered choice with the focus and forced colours, in the window and in the column; and
-// the same first scene, town and end in English, on a laptop and on a phone.
+// the same first scene, town and end in English, on a laptop and on phones upright and sideways.
 //   node web_shots.cjs SITE OUT_DIR
 "use strict";
 const path = require("node:path");
@@ -65,8 +65,10 @@ async function shootFocus(browser, out, size) {
     }
     await browser.resize(1280, 800);
     await shoot(browser, out, "en-1280x800", false, "?lang=en");
-    await browser.phone(390, 844);
-    await shoot(browser, out, "en-phone-390x844", true, "?lang=en");
+    for (const [width, height] of [[390, 844], [320, 568], [844, 390]]) {
+      await browser.phone(width, height);
+      await shoot(browser, out, `en-phone-${width}x${height}`, true, "?lang=en");
+    }
   } finally {
     await browser.close();
   }
