@@ -1,7 +1,10 @@
-// One drawing per scene. Each draws its subject in the part its box shows (kSeenWidth by
-// kSeenHeight from the top-left corner) and lets the scene run on beyond it.
+// One drawing per scene picture. Each draws its subject in the part its box shows
+// (content::kPictureSeenWidth by content::kPictureSeenHeight from the top-left corner) and lets
+// the scene run on beyond it.
 #include "tools/pictures/scenes.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -11,6 +14,7 @@
 namespace tolm::pictures {
 namespace {
 
+using content::Picture;
 using enum Colour;
 
 constexpr int kGround = 214;  // where the floor or the street meets the wall or the sky
@@ -123,7 +127,7 @@ void sluknovSquare(Canvas& c) {
 
 // ---------------------------------------------------------------- the scenes
 
-void panelak(Canvas& c) {
+void towerBlock(Canvas& c) {
     Random random(11);
     sky(c, 0, kGround, Blue, Aqua);
     cloud(c, 300, 40, 14);
@@ -170,7 +174,7 @@ void panelak(Canvas& c) {
     tree(c, 700, 520, 54);
 }
 
-void domovnik(Canvas& c) {
+void caretaker(Canvas& c) {
     Random random(14);
     // The stairwell: oil paint below, whitewash above, a terrazzo floor still wet from the mop.
     c.fill(Paint(White, Silver, Mix::Checker));
@@ -254,7 +258,7 @@ void domovnik(Canvas& c) {
     balloon(c, 2, 2, 84, 28, {48, 44}, "NÁJEM!", 2);
 }
 
-void picture10(Canvas& c) {
+void franta(Canvas& c) {
     // Outside the house: neighbour Franta on the bench, a rohlík, and the pigeons waiting.
     Random random(13);
     sky(c, 0, 40, Blue, Aqua);
@@ -359,7 +363,7 @@ void picture10(Canvas& c) {
     c.rect(482, 152, 26, 34, Green);
 }
 
-void picture9(Canvas& c) {
+void square(Canvas& c) {
     // The square: the church tower above the pub "U Lva" and the gambling hall's blinking sign.
     sky(c, 0, 120, Blue, Aqua);
     cloud(c, 300, 30, 12);
@@ -455,7 +459,7 @@ void picture9(Canvas& c) {
     pigeon(c, 330, 280, false);
 }
 
-void picture8(Canvas& c) {
+void closedExchange(Canvas& c) {
     // The exchange office, shut, its note gone yellow; inside, someone snores.
     exchangeOffice(c, kGround);
     exchangeSign(c, 0, 0);
@@ -479,7 +483,7 @@ void picture8(Canvas& c) {
     for (int line = 0; line < 3; ++line) c.rect(152, 110 + line * 7, 22, 2, Grey);
 }
 
-void picture7(Canvas& c) {
+void smashedDoor(Canvas& c) {
     // The door is in, frame and all, and so are you; Mr Horák wakes on his sack and hits the alarm.
     constexpr int ground = 166;  // the pavement comes up the picture: the door lies on it
     exchangeOffice(c, ground);
@@ -573,7 +577,7 @@ void picture7(Canvas& c) {
     c.ellipse(716, 296, 10, 10, Black);
 }
 
-void picture6(Canvas& c) {
+void tobaccoKiosk(Canvas& c) {
     // Mr Kratochvíl's tobacco kiosk: nothing left but four cards in the glass case.
     c.fill(Paint(Blue, Navy, Mix::Sparse));
     board(c, 4, 2, 177, 30, "TRAFIKA", Yellow, Maroon, 3);
@@ -657,7 +661,7 @@ void picture6(Canvas& c) {
     lampPost(c, 520, 300, 180, true);
 }
 
-void picture5(Canvas& c) {
+void busStop(Canvas& c) {
     // The stop at the edge of town, where the buses leave for Šluknov and Jiříkov.
     hills(c, 140);
     road(c, kGround, 300);
@@ -698,7 +702,7 @@ void picture5(Canvas& c) {
     c.rect(672, 150, 4, kGround - 150, Grey);
 }
 
-void autobus(Canvas& c) {
+void busToSluknov(Canvas& c) {
     // The bus to Šluknov, head on, the driver pleased with his eight crowns.
     hills(c, 120);
     road(c, 200, 330);
@@ -741,7 +745,7 @@ void autobus(Canvas& c) {
     tree(c, 640, 200, 70);
 }
 
-void picture4(Canvas& c) {
+void bloodBank(Canvas& c) {
     // The blood bank: nurse Jarmila found the blood too slow and brought the vacuum cleaner.
     c.fill(Paint(White, Aqua, Mix::Sparse));
     for (int y = 0; y < 150; y += 16) c.rect(0, y, c.width(), 1, Silver);  // tiles
@@ -803,7 +807,7 @@ void picture4(Canvas& c) {
     board(c, 640, 126, 50, 22, "400", Lime, Black, 1);
 }
 
-void picture3(Canvas& c) {
+void ladyOnTheSquare(Canvas& c) {
     // Šluknov's square; the lady in the flowered hat has waited fifty years for love.
     sluknovSquare(c);
     const Person lady{.x = 92, .feet = 230, .height = 206, .skin = kSkin, .shirt = Purple, .trousers = Purple,
@@ -843,7 +847,7 @@ void picture3(Canvas& c) {
     c.ellipse(690, 212, 10, 10, Black);
 }
 
-void picture2(Canvas& c) {
+void beeMan(Canvas& c) {
     // At the corner: the man with the collecting tin for Šluknov's bees, and his sad eyes.
     sluknovSquare(c);
     c.rect(0, 0, 60, kGround, Black);  // the corner house, right behind him
@@ -884,7 +888,7 @@ void picture2(Canvas& c) {
     c.frame(446, 130, 18, 14, Black);
 }
 
-void vcela(Canvas& c) {
+void tollBee(Canvas& c) {
     // A bee the size of a cat has landed on your nose: toll collector's cap, receipt, five eyes.
     Random random(2);
     sky(c, 0, 150, Blue, Aqua);
@@ -962,7 +966,7 @@ void vcela(Canvas& c) {
     }
 }
 
-void picture1(Canvas& c) {
+void stungNose(Canvas& c) {
     // You went on without paying. Behind you the end of Šluknov, in front of you your nose.
     Random random(1);
     hills(c, 128);
@@ -1031,28 +1035,31 @@ void picture1(Canvas& c) {
     c.ellipse(170, 6, 6, 4, Paint(White, Aqua, Mix::Checker));
 }
 
-}  // namespace
+struct Drawing {
+    Picture key;
+    void (*draw)(Canvas&);
+};
 
-const std::array<Scene, 14> kScenes{{
-    {"PIC-1", "Picture1", picture1},
-    {"PIC-2", "Včela", vcela},
-    {"PIC-3", "Picture2", picture2},
-    {"PIC-4", "Picture3", picture3},
-    {"PIC-5", "Autobus", autobus},
-    {"PIC-6", "Picture4", picture4},
-    {"PIC-7", "Picture5", picture5},
-    {"PIC-8", "Picture6", picture6},
-    {"PIC-9", "Picture7", picture7},
-    {"PIC-10", "Picture8", picture8},
-    {"PIC-11", "Panelák", panelak},
-    {"PIC-12", "Picture9", picture9},
-    {"PIC-13", "Picture10", picture10},
-    {"PIC-14", "Domovník", domovnik},
+constexpr std::array<Drawing, content::kPictureCount> kDrawings{{
+    {Picture::PIC_1, stungNose},        {Picture::PIC_2, tollBee},       {Picture::PIC_3, beeMan},
+    {Picture::PIC_4, ladyOnTheSquare},  {Picture::PIC_5, busToSluknov},  {Picture::PIC_6, bloodBank},
+    {Picture::PIC_7, busStop},          {Picture::PIC_8, tobaccoKiosk},  {Picture::PIC_9, smashedDoor},
+    {Picture::PIC_10, closedExchange},  {Picture::PIC_11, towerBlock},   {Picture::PIC_12, square},
+    {Picture::PIC_13, franta},          {Picture::PIC_14, caretaker},
 }};
 
-Canvas drawScene(const Scene& scene) {
-    Canvas c(kPictureWidth, kPictureHeight, Black);
-    scene.draw(c);
+// Every picture has its drawing, found at its key's place.
+static_assert([] {
+    for (std::size_t i = 0; i < kDrawings.size(); ++i)
+        if (static_cast<std::size_t>(kDrawings[i].key) != i || kDrawings[i].draw == nullptr) return false;
+    return true;
+}());
+
+}  // namespace
+
+Canvas drawScene(Picture key) {
+    Canvas c(content::kPictureWidth, content::kPictureHeight, Black);
+    kDrawings[static_cast<std::size_t>(key)].draw(c);
     return c;
 }
 
