@@ -38,17 +38,18 @@ void exchangeOffice(Canvas& c, int ground) {
     for (int x = 238; x < 526; x += 24) c.rect(x, 64 + dy, 3, 132, Grey);  // the window bars
     c.rect(560, 0, 8, ground, Black);  // drainpipe
     c.rect(561, 0, 6, ground, Grey);
-    // The station next door, its clock stopped long ago.
-    c.rect(580, 30 + dy, 177, ground - 30 - dy, Paint(Yellow, Olive, Mix::Sparse));
-    c.rect(580, 30 + dy, 177, 4, Maroon);
-    board(c, 596, 44 + dy, 140, 24, "NÁDRAŽÍ", White, Navy, 2);
-    c.ellipse(666, 96 + dy, 16, 16, Black);
-    c.ellipse(666, 96 + dy, 14, 14, White);
-    c.line({666, 96 + dy}, {666, 86 + dy}, Black, 2);
-    c.line({666, 96 + dy}, {674, 100 + dy}, Black, 2);
+    // The station next door, its clock stopped long ago; its sign keeps its height whatever the
+    // pavement does, so that its accents stay in the picture.
+    c.rect(580, 30, 177, ground - 30, Paint(Yellow, Olive, Mix::Sparse));
+    c.rect(580, 30, 177, 4, Maroon);
+    board(c, 596, 44, 140, 24, "NÁDRAŽÍ", White, Navy, 2);
+    c.ellipse(666, 96, 16, 16, Black);
+    c.ellipse(666, 96, 14, 14, White);
+    c.line({666, 96}, {666, 86}, Black, 2);
+    c.line({666, 96}, {674, 100}, Black, 2);
     for (int x : {600, 700}) {
-        c.rect(x, 130 + dy, 36, ground - 130 - dy, Black);
-        c.rect(x + 2, 132 + dy, 32, ground - 132 - dy, Navy);
+        c.rect(x, ground - 84, 36, 84, Black);
+        c.rect(x + 2, ground - 82, 32, 82, Navy);
     }
 }
 
@@ -697,9 +698,26 @@ void tobaccoKiosk(Canvas& c) {
     c.ring(head.x + r * 2 / 5, head.y, 9, 9, Black, 2);
     c.line({head.x - 4, head.y - 1}, {head.x + 4, head.y - 1}, Black, 2);
     c.ellipse(head.x, head.y + r / 2 - 2, 12, 3, Grey);  // moustache
+    board(c, 8, 40, 52, 24, "", White, Red, 1);  // taped to the glass, long ago
+    c.text(34 - Canvas::textWidth("CIGARETY") / 2, 44, "CIGARETY", Red, 1);
+    c.text(34 - Canvas::textWidth("NEJSOU") / 2, 54, "NEJSOU", Red, 1);
+    c.rect(8, 40, 6, 3, Paint(Silver, White, Mix::Checker));
+    c.rect(54, 40, 6, 3, Paint(Silver, White, Mix::Checker));
     c.rect(4, 124, 177, 90, Black);  // the glass case over the counter
     c.rect(6, 126, 173, 86, Paint(Silver, White, Mix::Checker));
     c.rect(6, 126, 173, 3, White);
+    // On the counter, between his hands and unseen by him, the mouse at the last rohlík.
+    rohlik(c, 76, 120, 12);
+    c.ellipse(100, 119, 10, 7, Black);
+    c.ellipse(100, 119, 9, 6, Grey);
+    c.ellipse(91, 116, 5, 5, Black);
+    c.ellipse(91, 116, 4, 4, Grey);
+    c.ellipse(93, 110, 3, 3, Black);  // the ear
+    c.ellipse(93, 110, 2, 2, Fuchsia);
+    c.plot(89, 115, Black);
+    c.ellipse(87, 118, 1, 1, Fuchsia);  // its nose in the crust
+    c.polyline({{109, 121}, {116, 124}, {122, 120}, {126, 123}}, Black);  // the tail
+    for (const Point crumb : {Point{84, 126}, Point{70, 127}, Point{94, 127}}) c.rect(crumb.x, crumb.y, 2, 1, Yellow);
     // The four cards in the order their buttons stand, each with its price tag in crowns.
     enum class Mark : std::uint8_t { Star, Vip, Bow, Heart };
     struct Card {
@@ -742,18 +760,10 @@ void tobaccoKiosk(Canvas& c) {
         c.text(x + 18 - Canvas::textWidth(cards[i].price) / 2, y + 53, cards[i].price, Black, 1);
         c.text(x + 18 - Canvas::textWidth("Kč") / 2, y + 63, "Kč", Black, 1);
     }
-    // Beside the kiosk: shelves with nothing on them, and the mouse that ate the rohlíky.
+    // Beside the kiosk: shelves with nothing on them.
     c.rect(200, 30, 300, 184, Black);
     c.rect(202, 32, 296, 180, Paint(Olive, Yellow, Mix::Sparse));
     for (int y = 70; y < 214; y += 46) c.rect(202, y, 296, 5, Maroon);
-    board(c, 240, 36, 220, 24, "CIGARETY NEJSOU", White, Red, 1);
-    c.ellipse(360, 192, 14, 9, Black);
-    c.ellipse(360, 192, 13, 8, Grey);
-    c.ellipse(374, 186, 6, 6, Black);
-    c.ellipse(374, 186, 5, 5, Grey);
-    c.ellipse(372, 180, 3, 3, Silver);
-    c.line({346, 196}, {330, 204}, Black);
-    rohlik(c, 392, 196, 10);
     pavement(c, 0, kGround, c.width(), c.height() - kGround);
     c.rect(0, kGround, c.width(), 2, Black);
     c.rect(510, 0, c.width() - 510, kGround, Paint(Silver, White, Mix::Sparse));  // the house behind
@@ -947,12 +957,14 @@ void bloodBank(Canvas& c) {
     c.polyline({{78, 216}, {96, 222}, {140, 220}, {200, 210}, {236, 190}}, Black, 2);  // the cord
     c.rect(234, 184, 10, 12, Black);
     c.rect(235, 185, 8, 10, White);
-    // The rest of the room: the poster, the cabinet, the payout and the rohlík.
-    board(c, 240, 30, 110, 100, "", White, Black, 1);
-    c.text(256, 40, "DARUJ", Red, 2);
-    c.text(262, 58, "KREV", Red, 2);
-    c.ellipse(294, 100, 12, 14, Red);
-    c.polygon({{284, 96}, {294, 76}, {304, 96}}, Red);
+    // Above the armchair the poster, with what a donor gets; beyond, the cabinet and the rohlík.
+    board(c, 100, 2, 82, 74, "", White, Black, 1);
+    c.text(141 - Canvas::textWidth("DARUJ", 2) / 2, 8, "DARUJ", Red, 2);
+    c.text(141 - Canvas::textWidth("KREV", 2) / 2, 26, "KREV", Red, 2);
+    c.ellipse(118, 60, 7, 8, Red);  // the drop
+    c.polygon({{112, 58}, {118, 44}, {124, 58}}, Red);
+    c.ellipse(116, 58, 2, 2, White);
+    board(c, 132, 48, 44, 20, "400 Kč", Lime, Black, 1);
     c.rect(400, 40, 120, 174, Black);
     c.rect(402, 42, 116, 172, White);
     c.rect(459, 42, 2, 172, Black);
@@ -962,7 +974,6 @@ void bloodBank(Canvas& c) {
     c.rect(684, 158, 6, 56, Black);
     c.ellipse(600, 146, 22, 4, White);
     rohlik(c, 600, 140, 12);
-    board(c, 640, 126, 50, 22, "400", Lime, Black, 1);
 }
 
 void ladyOnTheSquare(Canvas& c) {
@@ -1039,11 +1050,33 @@ void beeMan(Canvas& c) {
     c.ellipse(80, 168, 5, 5, kSkin);
     c.ellipse(122, 168, 6, 6, Black);
     c.ellipse(122, 168, 5, 5, kSkin);
-    // Beyond: the lady of the hat marching off, handbag swinging.
-    person(c, {.x = 420, .feet = 214, .height = 120, .skin = kSkin, .shirt = Purple, .trousers = Purple,
-               .hair = Silver, .mood = Mood::Angry, .leftHand = {392, 150}, .rightHand = {452, 130}});
-    c.rect(446, 130, 18, 14, Maroon);
-    c.frame(446, 130, 18, 14, Black);
+    // Behind him, small down the square: the lady of the hat stomping off, her back to you,
+    // handbag swinging.
+    const Person lady{.x = 164, .feet = 218, .height = 72, .skin = kSkin, .shirt = Purple, .trousers = Purple,
+                      .hair = Silver, .mood = Mood::Angry, .leftHand = {150, 196}, .rightHand = {180, 178}};
+    person(c, lady);
+    const Point hers = headCentre(lady);
+    c.ellipse(hers.x, hers.y, headRadius(lady), headRadius(lady), Paint(Silver, White, Mix::Checker));  // seen from behind
+    c.ellipse(hers.x, hers.y + 4, 5, 4, Black);  // the bun
+    c.ellipse(hers.x, hers.y + 4, 4, 3, Silver);
+    c.ellipse(hers.x, hers.y - 10, 16, 3, Black);  // her hat, its flower
+    c.ellipse(hers.x, hers.y - 10, 15, 2, Navy);
+    c.ellipse(hers.x, hers.y - 14, 8, 5, Black);
+    c.ellipse(hers.x, hers.y - 14, 7, 4, Navy);
+    c.ellipse(hers.x + 7, hers.y - 16, 3, 3, Fuchsia);
+    c.rect(176, 178, 9, 8, Black);  // the handbag, up in the swing
+    c.rect(177, 179, 7, 6, Maroon);
+    for (const auto& [a, b] : {std::pair{Point{176, 170}, Point{184, 164}}, std::pair{Point{178, 188}, Point{185, 192}}}) {
+        c.line(a, b, Black);  // the swing
+    }
+    for (const auto& [x, y] : {std::pair{146, 216}, std::pair{154, 220}, std::pair{176, 218}}) {
+        c.ellipse(x, y, 4, 2, Black);  // the dust of her stamping
+        c.ellipse(x, y, 3, 1, Silver);
+    }
+    c.ellipse(hers.x - 10, hers.y - 24, 5, 3, Black);  // steam
+    c.ellipse(hers.x - 10, hers.y - 24, 4, 2, White);
+    c.ellipse(hers.x + 12, hers.y - 26, 4, 3, Black);
+    c.ellipse(hers.x + 12, hers.y - 26, 3, 2, White);
 }
 
 void tollBee(Canvas& c) {
