@@ -707,16 +707,16 @@ void tobaccoKiosk(Canvas& c) {
     c.rect(6, 126, 173, 86, Paint(Silver, White, Mix::Checker));
     c.rect(6, 126, 173, 3, White);
     // On the counter, between his hands and unseen by him, the mouse at the last rohlík.
-    rohlik(c, 76, 120, 12);
-    c.ellipse(100, 119, 10, 7, Black);
-    c.ellipse(100, 119, 9, 6, Grey);
-    c.ellipse(91, 116, 5, 5, Black);
-    c.ellipse(91, 116, 4, 4, Grey);
-    c.ellipse(93, 110, 3, 3, Black);  // the ear
-    c.ellipse(93, 110, 2, 2, Fuchsia);
-    c.plot(89, 115, Black);
-    c.ellipse(87, 118, 1, 1, Fuchsia);  // its nose in the crust
-    c.polyline({{109, 121}, {116, 124}, {122, 120}, {126, 123}}, Black);  // the tail
+    rohlik(c, 72, 119, 13);
+    c.ellipse(104, 116, 12, 8, Black);
+    c.ellipse(104, 116, 11, 7, Grey);
+    c.ellipse(91, 114, 7, 6, Black);
+    c.ellipse(91, 114, 6, 5, Grey);
+    c.ellipse(94, 106, 4, 4, Black);  // the ear
+    c.ellipse(94, 106, 3, 3, Fuchsia);
+    c.rect(89, 112, 2, 2, Black);
+    c.ellipse(85, 117, 2, 1, Fuchsia);  // its nose in the crust
+    c.polyline({{115, 119}, {122, 123}, {128, 118}, {133, 122}}, Black);  // the tail
     for (const Point crumb : {Point{84, 126}, Point{70, 127}, Point{94, 127}}) c.rect(crumb.x, crumb.y, 2, 1, Yellow);
     // The four cards in the order their buttons stand, each with its price tag in crowns.
     enum class Mark : std::uint8_t { Star, Vip, Bow, Heart };
