@@ -91,9 +91,10 @@ Canvas drawLarge(int size, bool monochrome) {
     }
     // The toll collector's cap: the crown, the peak towards you, the badge.
     c.ellipse(mid(7), mid(13), at(6) + line, at(3) + line, Colour::Black);
-    c.ellipse(mid(7), mid(13), at(6), at(3), paint(Colour::Navy));
+    // In black and white the cap is white on the dark head, its badge black.
+    c.ellipse(mid(7), mid(13), at(6), at(3), monochrome ? Colour::White : Colour::Navy);
     c.rect(at(0), at(15), at(9), at(2), Colour::Black);
-    c.rect(at(8), at(11), at(2), at(2), paint(Colour::Yellow));
+    c.rect(at(8), at(11), at(2), at(2), monochrome ? Colour::Black : Colour::Yellow);
     return c;
 }
 
