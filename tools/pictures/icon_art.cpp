@@ -59,7 +59,8 @@ Canvas drawLarge(int size, bool monochrome) {
     // The bee's wings, behind its body.
     for (const auto& [x, y, rx, ry] : {std::array{15, 14, 4, 5}, std::array{21, 15, 3, 4}}) {
         c.ellipse(mid(x), mid(y), at(rx) + line, at(ry) + line, Colour::Black);
-        c.ellipse(mid(x), mid(y), at(rx), at(ry), monochrome ? Paint(Colour::White) : Paint(Colour::White, Colour::Aqua, Mix::Checker));
+        const Paint membrane = monochrome ? Paint(Colour::White) : Paint(Colour::White, Colour::Aqua, Mix::Checker);
+        c.ellipse(mid(x), mid(y), at(rx), at(ry), membrane);
     }
     // Its body in stripes, the sting at the back.
     c.polygon({{at(22), at(22)}, {at(28), mid(24)}, {at(22), at(27)}}, Colour::Black);
@@ -74,7 +75,8 @@ Canvas drawLarge(int size, bool monochrome) {
     }
     // Its head, dark, with the two big eyes looking at you.
     c.ellipse(mid(7), mid(19), at(6) + line, at(6) + line, Colour::Black);
-    c.ellipse(mid(7), mid(19), at(6), at(6), monochrome ? Paint(Colour::Black) : Paint(Colour::Black, Colour::Grey, Mix::Sparse));
+    const Paint face = monochrome ? Paint(Colour::Black) : Paint(Colour::Black, Colour::Grey, Mix::Sparse);
+    c.ellipse(mid(7), mid(19), at(6), at(6), face);
     if (large) {  // round eyes looking at you, a glint in each, and a wide grin
         for (const int x : {5, 9}) {
             const int pupil = mid(x) + (x == 5 ? line : -line);

@@ -362,7 +362,9 @@ void franta(Canvas& c) {
     c.polyline({{head.x - 10, head.y - r + 6}, {head.x - 2, head.y - r + 2}, {head.x + 6, head.y - r + 6}}, Grey);
     // A face that has seen things: lines across the brow, one bushy eyebrow up, heavy lids over
     // eyes that watch you, a day's grey stubble, and a cheek full of roll.
-    for (int k = 0; k < 3; ++k) c.line({head.x - 12 + k * 2, head.y - 20 + k * 4}, {head.x + 10 - k * 2, head.y - 20 + k * 4}, Grey);
+    for (int k = 0; k < 3; ++k) {
+        c.line({head.x - 12 + k * 2, head.y - 20 + k * 4}, {head.x + 10 - k * 2, head.y - 20 + k * 4}, Grey);
+    }
     for (const int side : {-1, 1}) {
         const int ex = head.x + side * (r * 2 / 5);
         c.rect(ex - 7, head.y - 8, 15, 6, kSkin);  // the lid
@@ -385,8 +387,8 @@ void franta(Canvas& c) {
     c.polyline({{head.x + r / 2 + 7, head.y + r / 2 - 3}, {head.x + r / 2 + 9, head.y + r / 2 + 1},
                 {head.x + r / 2 + 6, head.y + r / 2 + 5}}, Black);
     c.rect(head.x - 8, head.y + r * 3 / 5 - 1, 14, 4, kSkin);  // chewing, the mouth shut and crooked
-    c.polyline({{head.x - 8, head.y + r * 3 / 5 + 1}, {head.x - 2, head.y + r * 3 / 5 - 1}, {head.x + 6, head.y + r * 3 / 5 + 2}},
-               Black, 2);
+    const int lips = head.y + r * 3 / 5;
+    c.polyline({{head.x - 8, lips + 1}, {head.x - 2, lips - 1}, {head.x + 6, lips + 2}}, Black, 2);
     c.rect(head.x - 25, head.y + r + 8, 50, 3, Green);  // vest straps over the singlet
     c.line({head.x - 18, head.y + r + 8}, {head.x - 22, head.y + r + 50}, Green, 4);
     c.line({head.x + 18, head.y + r + 8}, {head.x + 22, head.y + r + 50}, Green, 4);
@@ -650,13 +652,15 @@ void smashedDoor(Canvas& c) {
         c.line(a, b, Maroon, 2);
     }
     // You, face down on it, arms flung out, a bump rising on the back of your head.
-    for (const auto& [hip, foot] : {std::pair{Point{116, 190}, Point{158, 182}}, std::pair{Point{116, 200}, Point{160, 206}}}) {
+    for (const auto& [hip, foot] :
+         {std::pair{Point{116, 190}, Point{158, 182}}, std::pair{Point{116, 200}, Point{160, 206}}}) {
         c.line(hip, foot, Black, 11);
         c.line(hip, foot, Navy, 9);
         c.ellipse(foot.x + 6, foot.y, 6, 8, Black);  // shoes, soles up
         c.ellipse(foot.x + 7, foot.y, 4, 6, Grey);
     }
-    for (const auto& [shoulder, hand] : {std::pair{Point{58, 186}, Point{36, 168}}, std::pair{Point{58, 204}, Point{50, 220}}}) {
+    for (const auto& [shoulder, hand] :
+         {std::pair{Point{58, 186}, Point{36, 168}}, std::pair{Point{58, 204}, Point{50, 220}}}) {
         c.line(shoulder, hand, Black, 9);
         c.line(shoulder, hand, Olive, 7);
         c.ellipse(hand.x, hand.y, 5, 5, Black);
@@ -1056,7 +1060,8 @@ void beeMan(Canvas& c) {
                       .hair = Silver, .mood = Mood::Angry, .leftHand = {150, 196}, .rightHand = {180, 178}};
     person(c, lady);
     const Point hers = headCentre(lady);
-    c.ellipse(hers.x, hers.y, headRadius(lady), headRadius(lady), Paint(Silver, White, Mix::Checker));  // seen from behind
+    const int hersR = headRadius(lady);
+    c.ellipse(hers.x, hers.y, hersR, hersR, Paint(Silver, White, Mix::Checker));  // seen from behind
     c.ellipse(hers.x, hers.y + 4, 5, 4, Black);  // the bun
     c.ellipse(hers.x, hers.y + 4, 4, 3, Silver);
     c.ellipse(hers.x, hers.y - 10, 16, 3, Black);  // her hat, its flower
