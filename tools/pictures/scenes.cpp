@@ -1061,9 +1061,10 @@ void beeMan(Canvas& c) {
     person(c, lady);
     const Point hers = headCentre(lady);
     const int hersR = headRadius(lady);
-    c.ellipse(hers.x, hers.y, hersR, hersR, Paint(Silver, White, Mix::Checker));  // seen from behind
-    c.ellipse(hers.x, hers.y + 4, 5, 4, Black);  // the bun
-    c.ellipse(hers.x, hers.y + 4, 4, 3, Silver);
+    c.ellipse(hers.x, hers.y, hersR, hersR, Silver);  // seen from behind: her hair, combed down to a bun
+    for (const int dx : {-6, 0, 6}) c.line({hers.x + dx, hers.y - hersR + 4}, {hers.x + dx / 2, hers.y + hersR - 6}, Grey);
+    c.ellipse(hers.x, hers.y + hersR - 3, 5, 4, Black);
+    c.ellipse(hers.x, hers.y + hersR - 3, 4, 3, Paint(Silver, White, Mix::Checker));
     c.ellipse(hers.x, hers.y - 10, 16, 3, Black);  // her hat, its flower
     c.ellipse(hers.x, hers.y - 10, 15, 2, Navy);
     c.ellipse(hers.x, hers.y - 14, 8, 5, Black);
@@ -1073,6 +1074,9 @@ void beeMan(Canvas& c) {
     c.rect(177, 179, 7, 6, Maroon);
     for (const auto& [a, b] : {std::pair{Point{176, 170}, Point{184, 164}}, std::pair{Point{178, 188}, Point{185, 192}}}) {
         c.line(a, b, Black);  // the swing
+    }
+    for (const auto& [a, b] : {std::pair{Point{146, 212}, Point{140, 208}}, std::pair{Point{182, 212}, Point{185, 206}}}) {
+        c.line(a, b, Black);  // the stamp of her heels
     }
     for (const auto& [x, y] : {std::pair{146, 216}, std::pair{154, 220}, std::pair{176, 218}}) {
         c.ellipse(x, y, 4, 2, Black);  // the dust of her stamping
