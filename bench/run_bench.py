@@ -208,8 +208,9 @@ def main():
     out("")
 
     size = stripped_size(args.program)
-    pictures = sum(f.stat().st_size for f in Path(args.art).glob("pic-*.bmp"))
-    out(f"Executable, stripped: {size:,} bytes; the 14 pictures take {pictures:,} bytes "
+    picture_files = list(Path(args.art).glob("*.bmp"))
+    pictures = sum(f.stat().st_size for f in picture_files)
+    out(f"Executable, stripped: {size:,} bytes; the {len(picture_files)} pictures take {pictures:,} bytes "
         f"({100 * pictures / size:.1f} %), the rest {size - pictures:,} bytes")
     out("")
 

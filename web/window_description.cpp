@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -94,7 +95,7 @@ void control(Json& j, const ControlRow& row) {
     }
     if (const auto* picture = std::get_if<content::Picture>(&row.caption)) {
         j.key("picture");
-        j.string("pic-" + std::to_string(static_cast<int>(*picture) + 1) + ".png");
+        j.string(std::string(content::pictureRow(*picture).stem) + ".png");
         j.key("alt");
         j.string(content::text(content::altText(*picture)));
     }

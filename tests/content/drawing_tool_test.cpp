@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include "content/picture.h"
 #include "tests/content/little_endian.h"
 
 namespace tolm::testing {
@@ -40,7 +41,7 @@ TEST(DrawingProgram, WritesTheSameFilesOnEveryRun) {
 
     std::set<std::string> expected{"icon-30001.bin", "icon-30002.bin", "icon-30003.bin", "icon-group.bin", "tolm.ico"};
     for (int size : {16, 32, 48, 64, 128, 256}) expected.insert("tolm-" + std::to_string(size) + ".png");
-    for (int n = 1; n <= 14; ++n) expected.insert("pic-" + std::to_string(n) + ".bmp");
+    for (const auto& picture : content::kPictures) expected.insert(std::string(picture.stem) + ".bmp");
     ASSERT_EQ(namesIn(first), expected);
     ASSERT_EQ(namesIn(second), expected);
     for (const std::string& name : expected) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <variant>
 #include <vector>
 
 #include "content/picture.h"
+#include "layout/layout.h"
 #include "tests/support/widget_driver.h"
 
 namespace tolm::desktop {
@@ -18,16 +20,18 @@ struct Box {
     Picture picture;
 };
 
-// Window order, front first.
-constexpr Box kBoxes[] = {
-    {Control::Picture1, Picture::PIC_1},   {Control::Vcela, Picture::PIC_2},     {Control::Picture2, Picture::PIC_3},
-    {Control::Picture3, Picture::PIC_4},   {Control::Autobus, Picture::PIC_5},   {Control::Picture4, Picture::PIC_6},
-    {Control::Picture5, Picture::PIC_7},   {Control::Picture6, Picture::PIC_8},  {Control::Picture7, Picture::PIC_9},
-    {Control::Picture8, Picture::PIC_10},  {Control::Panelak, Picture::PIC_11},  {Control::Picture9, Picture::PIC_12},
-    {Control::Picture10, Picture::PIC_13}, {Control::Domovnik, Picture::PIC_14},
-};
+// The picture boxes as the layout lists them: window order, front first.
+std::vector<Box> pictureBoxes() {
+    std::vector<Box> boxes;
+    for (const layout::ControlRow& row : layout::kLayout) {
+        if (row.kind == layout::Kind::PictureBox) boxes.push_back({row.control, std::get<Picture>(row.caption)});
+    }
+    return boxes;
+}
 
-constexpr QSize kSeen{185, 233};
+const std::vector<Box> kBoxes = pictureBoxes();
+
+constexpr QSize kSeen{content::kPictureSeenWidth, content::kPictureSeenHeight};
 
 // The part of a picture a box can show: its top-left corner, unscaled.
 QImage seenPart(Picture key) {
@@ -59,6 +63,14 @@ protected:
 
     testing::WidgetDriver game;
 };
+
+TEST(PictureBoxes, HoldEveryPictureOnceInTheOrderOfItsKey) {
+    // The keys count the boxes in window order, so the front box holds the first picture.
+    ASSERT_EQ(kBoxes.size(), content::kPictureCount);
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(kBoxes[i].picture), i) << controlName(kBoxes[i].control);
+    }
+}
 
 TEST_F(PictureStacking, EveryBoxShowsExactlyTheTopLeftOfItsPicture) {
     for (const Box& b : kBoxes) {

@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
                 (row.visibleAtStart ? "true" : "false") + ", \"tab\": " + std::to_string(row.tab);
         if (const auto* key = std::get_if<content::Text>(&row.caption)) json += ", \"caption\": " + quoted(content::text(*key));
         if (const auto* picture = std::get_if<content::Picture>(&row.caption)) {
-            json += ", \"picture\": " + std::to_string(static_cast<int>(*picture) + 1) +
+            json += ", \"picture\": " + quoted(content::pictureRow(*picture).stem) +
                     ", \"altText\": " + quoted(content::text(content::altText(*picture)));
         }
         if (row.tooltip) json += ", \"tooltip\": " + quoted(content::text(*row.tooltip));

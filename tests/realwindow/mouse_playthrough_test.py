@@ -30,10 +30,10 @@ PLAYTHROUGH = [
 BARE_POINT = (470, 150)
 
 
-def picture_pixels(options, number, size):
+def picture_pixels(options, stem, size):
     width, height = size
     # The box shows its picture from the top-left corner, cut off at the box's edges.
-    return subprocess.run(["convert", f"{options.art}/pic-{number}.bmp", "-crop", f"{width}x{height}+0+0",
+    return subprocess.run(["convert", f"{options.art}/{stem}.bmp", "-crop", f"{width}x{height}+0+0",
                            "+repage", "-depth", "8", "rgb:-"], check=True, capture_output=True).stdout
 
 

@@ -83,20 +83,30 @@ def main():
     args = parser.parse_args()
     scratch = pathlib.Path(args.scratch)
     subprocess.run([args.tool, str(scratch)], check=True)
+    # The drawing program writes a BMP for each picture of its table; the site must carry each
+    # of them, and no other picture.
+    stems = sorted(path.stem for path in scratch.glob("*.bmp"))
+    site_stems = sorted(path.stem for path in (pathlib.Path(args.site) / "pictures").glob("*.png"))
     failures = 0
-    for n in range(1, 15):
-        bmp = bmp_pixels((scratch / f"pic-{n}.bmp").read_bytes())
-        png = png_pixels((pathlib.Path(args.site) / "pictures" / f"pic-{n}.png").read_bytes())
+    if not stems or stems != site_stems:
+        print(f"the site has the pictures {site_stems}, the program draws {stems}")
+        failures += 1
+    for stem in stems:
+        bmp = bmp_pixels((scratch / f"{stem}.bmp").read_bytes())
+        png_file = pathlib.Path(args.site) / "pictures" / f"{stem}.png"
+        if not png_file.exists():
+            continue
+        png = png_pixels(png_file.read_bytes())
         if bmp[:2] != png[:2]:
-            print(f"pic-{n}: {png[0]}x{png[1]} PNG for a {bmp[0]}x{bmp[1]} BMP")
+            print(f"{stem}: {png[0]}x{png[1]} PNG for a {bmp[0]}x{bmp[1]} BMP")
             failures += 1
             continue
         differing = sum(a != b for ra, rb in zip(bmp[2], png[2]) for a, b in zip(ra, rb))
         if differing:
-            print(f"pic-{n}: {differing} pixels differ")
+            print(f"{stem}: {differing} pixels differ")
             failures += 1
         else:
-            print(f"pic-{n}: {bmp[0]}x{bmp[1]}, every pixel the same")
+            print(f"{stem}: {bmp[0]}x{bmp[1]}, every pixel the same")
     return 1 if failures else 0
 
 

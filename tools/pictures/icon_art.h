@@ -17,8 +17,8 @@ inline constexpr std::array<int, 6> kThemeIconSizes{16, 32, 48, 64, 128, 256};
 Canvas drawThemeIcon(int size);
 
 // The page's icons, for a phone's home screen and an installed page's window: the theme's
-// drawing at each of these sizes, and the house on a sky that fills the square, for launchers
-// that cut every icon to a shape of their own.
+// drawing at each of these sizes, and the bee and its house on a sky that fills the square, for
+// launchers that cut every icon to a shape of their own.
 inline constexpr std::array<int, 2> kWebIconSizes{192, 512};
 inline constexpr int kMaskableIconSize = 512;
 Canvas drawMaskableIcon(int size);

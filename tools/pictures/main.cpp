@@ -1,10 +1,11 @@
 // Draws the scene pictures and the program icon into the files the build embeds:
-//   tolm-pictures DIR            pic-1.bmp .. pic-14.bmp, icon-30001.bin .. icon-30003.bin,
+//   tolm-pictures DIR            a BMP for each scene picture (content/scene_pictures.def
+//                                names the files), icon-30001.bin .. icon-30003.bin,
 //                                icon-group.bin, tolm.ico, tolm-N.png for each size of the
 //                                desktop's icon theme (16, 32, 48, 64, 128, 256)
-//   tolm-pictures --preview DIR  pic-N.png (whole) and pic-N-seen.png (what its box shows),
-//                                to look at a drawing while changing it
-//   tolm-pictures --web DIR      pic-1.png .. pic-14.png, the BMPs' pixels as 4-bit PNGs,
+//   tolm-pictures --preview DIR  STEM.png (whole) and STEM-seen.png (what its box shows) for
+//                                each picture, to look at a drawing while changing it
+//   tolm-pictures --web DIR      STEM.png for each picture, the BMPs' pixels as 4-bit PNGs,
 //                                favicon.ico, icon-192.png, icon-512.png and
 //                                icon-maskable-512.png, for the web page
 #include <array>
@@ -14,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "content/picture.h"
+#include "content/text.h"
 #include "tools/pictures/formats.h"
 #include "tools/pictures/icon_art.h"
 #include "tools/pictures/scenes.h"
@@ -21,6 +24,7 @@
 namespace {
 
 using namespace tolm::pictures;
+namespace content = tolm::content;
 namespace fs = std::filesystem;
 
 struct IconEntry {
@@ -40,16 +44,12 @@ bool write(const fs::path& path, const Bytes& bytes) {
     return static_cast<bool>(out);
 }
 
-std::string baseName(const Scene& scene) {
-    std::string name{"pic-"};
-    name += scene.key.substr(scene.key.find('-') + 1);
-    return name;
-}
+std::string stem(const content::PictureRow& row) { return std::string(row.stem); }
 
 Canvas seenPart(const Canvas& picture) {
-    Canvas seen(kSeenWidth, kSeenHeight, Colour::Black);
-    for (int y = 0; y < kSeenHeight; ++y) {
-        for (int x = 0; x < kSeenWidth; ++x) seen.plot(x, y, picture.at(x, y));
+    Canvas seen(content::kPictureSeenWidth, content::kPictureSeenHeight, Colour::Black);
+    for (int y = 0; y < seen.height(); ++y) {
+        for (int x = 0; x < seen.width(); ++x) seen.plot(x, y, picture.at(x, y));
     }
     return seen;
 }
@@ -65,7 +65,7 @@ std::array<IconImage, kIconImages.size()> iconImages() {
 
 bool writeContent(const fs::path& dir) {
     bool ok = true;
-    for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".bmp"), bmpFile(drawScene(scene)));
+    for (const auto& row : content::kPictures) ok &= write(dir / (stem(row) + ".bmp"), bmpFile(drawScene(row.key)));
 
     const auto images = iconImages();
     std::array<std::uint16_t, kIconImages.size()> ids{};
@@ -82,7 +82,9 @@ bool writeContent(const fs::path& dir) {
 
 bool writeWeb(const fs::path& dir) {
     bool ok = true;
-    for (const Scene& scene : kScenes) ok &= write(dir / (baseName(scene) + ".png"), indexedPngFile(drawScene(scene)));
+    for (const auto& row : content::kPictures) {
+        ok &= write(dir / (stem(row) + ".png"), indexedPngFile(drawScene(row.key)));
+    }
     ok &= write(dir / "favicon.ico", iconFile(iconImages()));
     for (const int size : kWebIconSizes) {
         ok &= write(dir / ("icon-" + std::to_string(size) + ".png"), pngFile(drawThemeIcon(size)));
@@ -94,12 +96,13 @@ bool writeWeb(const fs::path& dir) {
 
 bool writePreview(const fs::path& dir) {
     bool ok = true;
-    for (const Scene& scene : kScenes) {
-        const Canvas picture = drawScene(scene);
-        ok &= write(dir / (baseName(scene) + ".png"), pngFile(picture));
-        ok &= write(dir / (baseName(scene) + "-seen.png"), pngFile(seenPart(picture)));
-        std::printf("%.*s  %s.png  %.*s\n", static_cast<int>(scene.key.size()), scene.key.data(),
-                    baseName(scene).c_str(), static_cast<int>(scene.box.size()), scene.box.data());
+    for (const auto& row : content::kPictures) {
+        const Canvas picture = drawScene(row.key);
+        ok &= write(dir / (stem(row) + ".png"), pngFile(picture));
+        ok &= write(dir / (stem(row) + "-seen.png"), pngFile(seenPart(picture)));
+        const std::string_view spoken = content::text(row.spoken, content::kCzech);
+        std::printf("%s.png  %.*s  %.*s\n", stem(row).c_str(), static_cast<int>(content::keyName(row.spoken).size()),
+                    content::keyName(row.spoken).data(), static_cast<int>(spoken.size()), spoken.data());
     }
     return ok;
 }

@@ -1,7 +1,10 @@
-// One drawing per scene. Each draws its subject in the part its box shows (kSeenWidth by
-// kSeenHeight from the top-left corner) and lets the scene run on beyond it.
+// One drawing per scene picture. Each draws its subject in the part its box shows
+// (content::kPictureSeenWidth by content::kPictureSeenHeight from the top-left corner) and lets
+// the scene run on beyond it.
 #include "tools/pictures/scenes.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -11,6 +14,7 @@
 namespace tolm::pictures {
 namespace {
 
+using content::Picture;
 using enum Colour;
 
 constexpr int kGround = 214;  // where the floor or the street meets the wall or the sky
@@ -34,17 +38,18 @@ void exchangeOffice(Canvas& c, int ground) {
     for (int x = 238; x < 526; x += 24) c.rect(x, 64 + dy, 3, 132, Grey);  // the window bars
     c.rect(560, 0, 8, ground, Black);  // drainpipe
     c.rect(561, 0, 6, ground, Grey);
-    // The station next door, its clock stopped long ago.
-    c.rect(580, 30 + dy, 177, ground - 30 - dy, Paint(Yellow, Olive, Mix::Sparse));
-    c.rect(580, 30 + dy, 177, 4, Maroon);
-    board(c, 596, 44 + dy, 140, 24, "NÁDRAŽÍ", White, Navy, 2);
-    c.ellipse(666, 96 + dy, 16, 16, Black);
-    c.ellipse(666, 96 + dy, 14, 14, White);
-    c.line({666, 96 + dy}, {666, 86 + dy}, Black, 2);
-    c.line({666, 96 + dy}, {674, 100 + dy}, Black, 2);
+    // The station next door, its clock stopped long ago; its sign keeps its height whatever the
+    // pavement does, so that its accents stay in the picture.
+    c.rect(580, 30, 177, ground - 30, Paint(Yellow, Olive, Mix::Sparse));
+    c.rect(580, 30, 177, 4, Maroon);
+    board(c, 596, 44, 140, 24, "NÁDRAŽÍ", White, Navy, 2);
+    c.ellipse(666, 96, 16, 16, Black);
+    c.ellipse(666, 96, 14, 14, White);
+    c.line({666, 96}, {666, 86}, Black, 2);
+    c.line({666, 96}, {674, 100}, Black, 2);
     for (int x : {600, 700}) {
-        c.rect(x, 130 + dy, 36, ground - 130 - dy, Black);
-        c.rect(x + 2, 132 + dy, 32, ground - 132 - dy, Navy);
+        c.rect(x, ground - 84, 36, 84, Black);
+        c.rect(x + 2, ground - 82, 32, 82, Navy);
     }
 }
 
@@ -123,7 +128,7 @@ void sluknovSquare(Canvas& c) {
 
 // ---------------------------------------------------------------- the scenes
 
-void panelak(Canvas& c) {
+void towerBlock(Canvas& c) {
     Random random(11);
     sky(c, 0, kGround, Blue, Aqua);
     cloud(c, 300, 40, 14);
@@ -143,20 +148,72 @@ void panelak(Canvas& c) {
     c.rect(76, 186, 14, kGround - 186, Paint(Teal, Aqua, Mix::Sparse));
     c.rect(92, 186, 14, kGround - 186, Paint(Teal, Aqua, Mix::Sparse));
     board(c, 82, 168, 18, 10, "12", Blue, White, 1);
-    // Street, the bench you woke up on, lawn and the estate's playground.
+    // A neighbour leaning out over her balcony, to see who sleeps on the bench.
+    const Point neighbour{134, 60};
+    c.ellipse(neighbour.x, neighbour.y, 8, 8, Black);
+    c.ellipse(neighbour.x, neighbour.y, 7, 7, Silver);  // grey hair, in a bun
+    c.ellipse(neighbour.x, neighbour.y - 8, 4, 3, Black);
+    c.ellipse(neighbour.x, neighbour.y - 8, 3, 2, Silver);
+    c.ellipse(neighbour.x, neighbour.y + 2, 6, 5, kSkin);
+    c.rect(neighbour.x - 4, neighbour.y + 2, 2, 2, Black);  // looking down
+    c.rect(neighbour.x + 2, neighbour.y + 2, 2, 2, Black);
+    c.rect(neighbour.x - 1, neighbour.y + 5, 3, 1, Black);
+    c.rect(neighbour.x - 11, neighbour.y + 6, 22, 6, Black);  // her arms on the rail
+    c.rect(neighbour.x - 10, neighbour.y + 7, 20, 4, Fuchsia);
+    c.rect(neighbour.x - 12, neighbour.y + 11, 24, 5, Black);  // the balcony's rail
+    c.rect(neighbour.x - 11, neighbour.y + 12, 22, 3, Red);
+    // Street, lawn and the estate's playground.
     pavement(c, 0, kGround, c.width(), 26);
     c.rect(0, kGround, c.width(), 2, Black);
-    c.rect(120, 204, 50, 4, Black);
-    c.rect(121, 205, 48, 2, Maroon);
-    c.rect(118, 214, 54, 5, Black);
-    c.rect(119, 215, 52, 3, Maroon);
-    c.rect(122, 219, 3, 12, Black);
-    c.rect(165, 219, 3, 12, Black);
-    c.rect(123, 208, 2, 6, Black);
-    c.rect(165, 208, 2, 6, Black);
     grass(c, random, 0, kGround + 26, c.width(), c.height() - kGround - 26);
     c.rect(80, kGround + 26, 24, c.height(), Paint(Silver, Grey, Mix::Sparse));  // the path
-    lampPost(c, 24, kGround + 10, 60, false);
+    lampPost(c, 240, kGround + 10, 60, false);
+    // The bench you woke up on, and you on it, still asleep, the note sticking out of your pocket.
+    for (const int y : {180, 189}) {
+        c.rect(22, y, 160, 7, Black);
+        c.rect(23, y + 1, 158, 5, Maroon);
+    }
+    for (const int x : {30, 172}) c.rect(x, 186, 4, 40, Black);
+    c.rect(18, 208, 168, 7, Black);
+    c.rect(19, 209, 166, 5, Maroon);
+    c.rect(24, 215, 5, 16, Black);
+    c.rect(176, 215, 5, 16, Black);
+    c.line({118, 202}, {164, 196}, Black, 11);  // legs, the feet over the bench's end
+    c.line({118, 202}, {164, 196}, Navy, 9);
+    c.line({118, 206}, {160, 206}, Black, 9);
+    c.line({118, 206}, {160, 206}, Navy, 7);
+    c.ellipse(170, 192, 5, 7, Black);
+    c.ellipse(166, 204, 5, 7, Black);
+    c.ellipse(86, 198, 36, 12, Black);  // the body
+    c.ellipse(86, 198, 35, 11, Olive);
+    c.line({72, 202}, {66, 224}, Black, 7);  // an arm hanging off the bench
+    c.line({72, 202}, {66, 224}, Olive, 5);
+    c.ellipse(66, 226, 4, 4, Black);
+    c.ellipse(66, 226, 3, 3, kSkin);
+    // The note: ten thousand, half out of the pocket, its corner up.
+    c.polygon({{110, 196}, {124, 174}, {142, 184}, {128, 206}}, Black);
+    c.polygon({{112, 195}, {125, 176}, {140, 184}, {127, 204}}, Paint(Lime, Green, Mix::Sparse));
+    c.ellipse(127, 190, 4, 5, Green);
+    c.line({117, 194}, {126, 180}, Green);
+    c.line({131, 200}, {138, 188}, Green);
+    c.rect(106, 198, 18, 10, Black);  // the pocket
+    c.rect(107, 199, 16, 8, Navy);
+    // Your head on the armrest, face up to the sky, eyes shut and mouth open.
+    c.ellipse(40, 192, 15, 14, Black);
+    c.ellipse(40, 192, 14, 13, Maroon);
+    c.ellipse(42, 195, 12, 10, kSkin);
+    c.ellipse(29, 196, 3, 4, Black);  // an ear
+    c.ellipse(29, 196, 2, 3, kSkin);
+    c.polyline({{33, 190}, {36, 192}, {39, 190}}, Black, 2);
+    c.polyline({{45, 190}, {48, 192}, {51, 190}}, Black, 2);
+    c.ellipse(42, 196, 3, 2, Black);
+    c.ellipse(42, 196, 2, 1, Red);
+    c.ellipse(42, 201, 4, 2, Black);
+    // Snoring, up past the windows.
+    for (const auto& [x, y, size] : {std::array{50, 166, 1}, std::array{58, 146, 2}, std::array{70, 118, 3}}) {
+        c.text(x + 1, y + 1, "Z", Black, size);
+        c.text(x, y, "Z", White, size);
+    }
     // The slide: ladder up to a platform, the chute down.
     for (int x : {300, 318}) c.rect(x, 330, 4, 90, Black);
     for (int y = 340; y < 420; y += 12) c.rect(300, y, 22, 3, Red);
@@ -170,7 +227,7 @@ void panelak(Canvas& c) {
     tree(c, 700, 520, 54);
 }
 
-void domovnik(Canvas& c) {
+void caretaker(Canvas& c) {
     Random random(14);
     // The stairwell: oil paint below, whitewash above, a terrazzo floor still wet from the mop.
     c.fill(Paint(White, Silver, Mix::Checker));
@@ -186,56 +243,62 @@ void domovnik(Canvas& c) {
                   2 + random.below(3), Paint(Grey, Aqua, Mix::Checker));
     }
     c.rect(0, kGround, c.width(), 2, Black);
-    // The flat's door behind him, and the letter boxes he will end up under.
+    // The flat's door behind him, the stairs going up past the letter boxes.
     door(c, 8, 60, 60, kGround - 60, Maroon);
+    for (int step = 0; step < 14; ++step) {
+        const int x = 122 + step * 14;
+        const int y = kGround - (step + 1) * 13;
+        c.rect(x, y, c.width() - x, 13, Silver);
+        c.rect(x, y, c.width() - x, 2, Black);
+        c.rect(x, y, 2, 13, Grey);
+    }
+    for (int k = 0; k < 5; ++k) c.rect(128 + k * 14, kGround - 40 - k * 13, 2, 30, Black);  // the banister
+    c.line({122, kGround - 40}, {330, kGround - 234}, Black, 5);
+    c.line({122, kGround - 40}, {330, kGround - 234}, Maroon, 3);
     for (int row = 0; row < 3; ++row) {
-        for (int col = 0; col < 4; ++col) {
+        for (int col = 0; col < 2; ++col) {
             const int x = 140 + col * 22;
-            const int y = 70 + row * 16;
+            const int y = 34 + row * 16;
             c.rect(x, y, 20, 14, Black);
             c.rect(x + 1, y + 1, 18, 12, Grey);
             c.rect(x + 4, y + 4, 12, 2, Black);
         }
     }
-    // Beyond his shoulder: the stairs and their banister, the house rules, a wet-floor sign.
-    for (int step = 0; step < 12; ++step) {
-        const int x = 260 + step * 24;
-        const int y = kGround - (step + 1) * 16;
-        c.rect(x, y, c.width() - x, 16, Silver);
-        c.rect(x, y, c.width() - x, 2, Black);
-        c.rect(x, y, 2, 16, Grey);
-    }
-    c.line({260, kGround - 40}, {560, kGround - 240}, Maroon, 4);
+    // Further along: the house rules, the stairwell's window.
     board(c, 250, 20, 150, 70, "", White, Black, 1);
     c.text(262, 30, "DOMOVNÍ ŘÁD", Red, 1);
     for (int line = 0; line < 5; ++line) c.rect(262, 46 + line * 8, 120 - line * 9, 2, Grey);
     c.rect(620, 40, 90, 60, Black);
     c.rect(624, 44, 82, 52, Paint(Aqua, Teal, Mix::Sparse));
     c.rect(664, 44, 2, 52, Black);
-    c.polygon({{430, 360}, {470, 260}, {510, 360}}, Black);
-    c.polygon({{436, 356}, {470, 268}, {504, 356}}, Yellow);
-    c.text(446, 320, "MOKRO", Black, 1);
     c.ellipse(30, 22, 5, 6, Yellow);  // a bare bulb, out of his sight
     c.ring(30, 22, 5, 6, Black);
 
     // The caretaker: blue work coat, flat cap, mop in one hand, the other held out for the rent.
-    const Person him{.x = 95, .feet = 228, .height = 196, .skin = kSkin, .shirt = Navy, .trousers = Grey,
-                     .hair = Black, .mood = Mood::Angry, .leftHand = {22, 122}, .rightHand = {146, 140}};
-    c.line({170, 38}, {132, 206}, Black, 7);  // the mop's handle, behind him
-    c.line({170, 38}, {132, 206}, Olive, 5);
+    const Person him{.x = 82, .feet = 228, .height = 196, .skin = kSkin, .shirt = Navy, .trousers = Grey,
+                     .hair = Black, .mood = Mood::Angry, .leftHand = {14, 122}, .rightHand = {128, 140}};
+    c.line({152, 38}, {114, 206}, Black, 7);  // the mop's handle, behind him
+    c.line({152, 38}, {114, 206}, Olive, 5);
     person(c, him);
     const Point head = headCentre(him);
     const int r = headRadius(him);
-    for (int k = -5; k <= 5; ++k) c.line({132, 204}, {132 + k * 4, 232}, k % 2 == 0 ? Silver : White, 2);
-    c.ellipse(146, 140, 7, 7, Black);
-    c.ellipse(146, 140, 6, 6, kSkin);
-    c.ellipse(22, 122, 9, 7, Black);  // the open palm
-    c.ellipse(22, 122, 8, 6, kSkin);
-    c.line({16, 118}, {28, 118}, Black);
-    // Bucket at his feet.
-    c.polygon({{150, 196}, {182, 196}, {178, 230}, {154, 230}}, Black);
-    c.polygon({{152, 198}, {180, 198}, {176, 228}, {156, 228}}, Grey);
-    c.rect(153, 198, 26, 4, Paint(Aqua, Teal, Mix::Checker));
+    for (int k = -5; k <= 5; ++k) c.line({114, 204}, {114 + k * 4, 232}, k % 2 == 0 ? Silver : White, 2);
+    c.ellipse(128, 140, 7, 7, Black);
+    c.ellipse(128, 140, 6, 6, kSkin);
+    c.ellipse(14, 122, 9, 7, Black);  // the open palm
+    c.ellipse(14, 122, 8, 6, kSkin);
+    c.line({8, 118}, {20, 118}, Black);
+    // Bucket by the door.
+    c.polygon({{2, 196}, {34, 196}, {30, 230}, {6, 230}}, Black);
+    c.polygon({{4, 198}, {32, 198}, {28, 228}, {8, 228}}, Grey);
+    c.rect(5, 198, 26, 4, Paint(Aqua, Teal, Mix::Checker));
+    c.polyline({{4, 198}, {18, 184}, {32, 198}}, Black);
+    // The wet-floor cone he put out, right where you will step.
+    c.polygon({{131, 232}, {158, 154}, {185, 232}}, Black);
+    c.polygon({{134, 230}, {158, 160}, {182, 230}}, Yellow);
+    c.rect(150, 180, 16, 4, Black);
+    c.text(158 - Canvas::textWidth("MOKRO") / 2, 212, "MOKRO", Black, 1);
+    c.rect(128, 228, 57, 5, Black);
     // Cap.
     c.ellipse(head.x, head.y - r / 2, r + 2, r / 2 + 1, Black);
     c.ellipse(head.x, head.y - r / 2, r + 1, r / 2, Navy);
@@ -245,16 +308,16 @@ void domovnik(Canvas& c) {
     c.ellipse(head.x - 8, head.y + r / 2 - 1, 10, 4, Black);
     c.ellipse(head.x + 8, head.y + r / 2 - 1, 10, 4, Black);
     // Work coat: buttons, breast pocket with pencil, keys on the belt.
-    for (int i = 0; i < 3; ++i) c.ellipse(95, 122 + i * 20, 2, 2, Silver);
-    c.rect(106, 118, 16, 12, Blue);
-    c.rect(110, 110, 2, 10, Red);
-    c.rect(68, 170, 54, 4, Black);
-    c.ring(80, 180, 5, 5, Yellow, 2);
-    c.rect(82, 184, 2, 8, Yellow);
+    for (int i = 0; i < 3; ++i) c.ellipse(him.x, 122 + i * 20, 2, 2, Silver);
+    c.rect(him.x + 11, 118, 16, 12, Blue);
+    c.rect(him.x + 15, 110, 2, 10, Red);
+    c.rect(him.x - 27, 170, 54, 4, Black);
+    c.ring(him.x - 15, 180, 5, 5, Yellow, 2);
+    c.rect(him.x - 13, 184, 2, 8, Yellow);
     balloon(c, 2, 2, 84, 28, {48, 44}, "NÁJEM!", 2);
 }
 
-void picture10(Canvas& c) {
+void franta(Canvas& c) {
     // Outside the house: neighbour Franta on the bench, a rohlík, and the pigeons waiting.
     Random random(13);
     sky(c, 0, 40, Blue, Aqua);
@@ -290,13 +353,42 @@ void picture10(Canvas& c) {
     // Franta: vest, bald top, eating.
     const Person franta{.x = 92, .feet = 222, .height = 190, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Sparse),
                         .trousers = Navy, .hair = kSkin, .mood = Mood::Calm, .leftHand = {50, 176},
-                        .rightHand = {156, 118}, .seated = true};
+                        .rightHand = {142, 120}, .seated = true};
     person(c, franta);
     const Point head = headCentre(franta);
     const int r = headRadius(franta);
     c.ellipse(head.x - r + 2, head.y - 2, 5, 8, Grey);  // what is left of his hair
     c.ellipse(head.x + r - 2, head.y - 2, 5, 8, Grey);
     c.polyline({{head.x - 10, head.y - r + 6}, {head.x - 2, head.y - r + 2}, {head.x + 6, head.y - r + 6}}, Grey);
+    // A face that has seen things: lines across the brow, one bushy eyebrow up, heavy lids over
+    // eyes that watch you, a day's grey stubble, and a cheek full of roll.
+    for (int k = 0; k < 3; ++k) {
+        c.line({head.x - 12 + k * 2, head.y - 20 + k * 4}, {head.x + 10 - k * 2, head.y - 20 + k * 4}, Grey);
+    }
+    for (const int side : {-1, 1}) {
+        const int ex = head.x + side * (r * 2 / 5);
+        c.rect(ex - 7, head.y - 8, 15, 6, kSkin);  // the lid
+        c.line({ex - 7, head.y - 2}, {ex + 7, head.y - 2}, Black, 2);
+        const int lift = side == 1 ? -5 : 0;
+        c.polygon({{ex - 9, head.y - 9 + lift}, {ex + 9, head.y - 11 + lift}, {ex + 8, head.y - 6 + lift},
+                   {ex - 9, head.y - 5 + lift}}, Black);
+        c.polygon({{ex - 8, head.y - 8 + lift}, {ex + 8, head.y - 10 + lift}, {ex + 7, head.y - 7 + lift},
+                   {ex - 8, head.y - 6 + lift}}, Paint(White, Silver, Mix::Checker));
+    }
+    Random stubble(31);
+    for (int i = 0; i < 90; ++i) {
+        const int x = head.x - r + 4 + stubble.below(2 * r - 8);
+        const int y = head.y + r / 3 + 4 + stubble.below(r * 2 / 3);
+        const int dx = x - head.x;
+        const int dy = y - head.y;
+        if (dx * dx + dy * dy < (r - 3) * (r - 3) && (dy > r / 2 + 4 || dx * dx > 100)) c.plot(x, y, Grey);
+    }
+    c.ellipse(head.x + r / 2 + 2, head.y + r / 2, 6, 5, Paint(White, Red, Mix::Checker));  // the full cheek
+    c.polyline({{head.x + r / 2 + 7, head.y + r / 2 - 3}, {head.x + r / 2 + 9, head.y + r / 2 + 1},
+                {head.x + r / 2 + 6, head.y + r / 2 + 5}}, Black);
+    c.rect(head.x - 8, head.y + r * 3 / 5 - 1, 14, 4, kSkin);  // chewing, the mouth shut and crooked
+    const int lips = head.y + r * 3 / 5;
+    c.polyline({{head.x - 8, lips + 1}, {head.x - 2, lips - 1}, {head.x + 6, lips + 2}}, Black, 2);
     c.rect(head.x - 25, head.y + r + 8, 50, 3, Green);  // vest straps over the singlet
     c.line({head.x - 18, head.y + r + 8}, {head.x - 22, head.y + r + 50}, Green, 4);
     c.line({head.x + 18, head.y + r + 8}, {head.x + 22, head.y + r + 50}, Green, 4);
@@ -313,7 +405,7 @@ void picture10(Canvas& c) {
     // The rohlík in his other hand, the end towards his mouth bitten off: a round notch with
     // the marks of teeth, and the white crumb showing where the crust is gone.
     const Canvas before = c;
-    const Point roll{152, 110};
+    const Point roll{142, 112};
     constexpr int kHalfLength = 26;
     rohlik(c, roll.x, roll.y, kHalfLength);
     const Point bite{roll.x - kHalfLength - 2, roll.y - 3};
@@ -343,8 +435,12 @@ void picture10(Canvas& c) {
             else if (bread(x, y) && whole.at(x, y) != Black && biteWithin(x, y, 5)) c.plot(x, y, Paint(White, Yellow, Mix::Sparse));
         }
     }
-    c.ellipse(franta.rightHand.x, franta.rightHand.y, 7, 6, Black);  // his fingers round it
-    c.ellipse(franta.rightHand.x, franta.rightHand.y, 6, 5, kSkin);
+    // His fist round its middle, the fingers over the top, the thumb along its side.
+    const Point fist{roll.x, roll.y + 2};
+    c.ellipse(fist.x, fist.y, 9, 9, Black);
+    c.ellipse(fist.x, fist.y, 8, 8, kSkin);
+    for (const int k : {-4, 0, 4}) c.line({fist.x + k, fist.y - 8}, {fist.x + k, fist.y - 2}, Black);
+    c.line({fist.x - 8, fist.y + 1}, {fist.x - 2, fist.y - 3}, Black);
     for (const Point crumb : {Point{118, 132}, Point{124, 140}, Point{112, 150}, Point{128, 158}, Point{120, 168}}) {
         c.rect(crumb.x, crumb.y, 2, 2, Paint(Yellow, Maroon, Mix::Checker));
     }
@@ -359,7 +455,7 @@ void picture10(Canvas& c) {
     c.rect(482, 152, 26, 34, Green);
 }
 
-void picture9(Canvas& c) {
+void square(Canvas& c) {
     // The square: the church tower above the pub "U Lva" and the gambling hall's blinking sign.
     sky(c, 0, 120, Blue, Aqua);
     cloud(c, 300, 30, 12);
@@ -455,7 +551,7 @@ void picture9(Canvas& c) {
     pigeon(c, 330, 280, false);
 }
 
-void picture8(Canvas& c) {
+void closedExchange(Canvas& c) {
     // The exchange office, shut, its note gone yellow; inside, someone snores.
     exchangeOffice(c, kGround);
     exchangeSign(c, 0, 0);
@@ -479,8 +575,8 @@ void picture8(Canvas& c) {
     for (int line = 0; line < 3; ++line) c.rect(152, 110 + line * 7, 22, 2, Grey);
 }
 
-void picture7(Canvas& c) {
-    // The door is in, frame and all, and so are you; Mr Horák wakes on his sack and hits the alarm.
+void smashedDoor(Canvas& c) {
+    // The door is in, frame and all, and so are you; Mr Horák sits up on his sack and hits the alarm.
     constexpr int ground = 166;  // the pavement comes up the picture: the door lies on it
     exchangeOffice(c, ground);
     exchangeSign(c, 16, 0);
@@ -495,85 +591,103 @@ void picture7(Canvas& c) {
                                std::pair{Point{165, 66}, Point{165, 56}}, std::pair{Point{150, 86}, Point{144, 92}}}) {
         c.line(a, b, Red, 2);
     }
-    // Inside: Mr Horák on his sack of money, wide awake, his hand on the button. The sack is tied
-    // at the neck and gathered above the string; the crowns are printed on its cloth.
+    // The police van pulling up at the kerb, its blue light going.
+    c.rect(154, 112, 120, 56, Black);
+    c.rect(156, 114, 116, 52, White);
+    c.rect(156, 142, 116, 6, Green);
+    c.rect(160, 118, 24, 18, Black);  // the windscreen's edge
+    c.rect(162, 120, 22, 14, Paint(Teal, Aqua, Mix::Sparse));
+    c.ellipse(172, 166, 9, 9, Black);
+    c.ellipse(172, 166, 4, 4, Grey);
+    c.rect(170, 102, 14, 10, Black);
+    c.rect(172, 104, 10, 8, Blue);
+    c.rect(174, 105, 3, 3, Aqua);
+    for (const auto& [a, b] : {std::pair{Point{166, 104}, Point{156, 98}}, std::pair{Point{177, 100}, Point{177, 92}},
+                               std::pair{Point{186, 104}, Point{196, 98}}}) {
+        c.line(a, b, Blue, 2);
+    }
+    // Inside: Mr Horák sitting up on his sack of money, wide awake, his hand on the button. The
+    // sack is tied at the neck and gathered above the string; the crowns are printed on its cloth.
     const Paint cloth(Yellow, Olive, Mix::Sparse);
-    const Point neck{114, 124};
+    const Point neck{124, 124};
     c.polygon({{neck.x - 10, 136}, {neck.x - 4, neck.y}, {neck.x + 4, neck.y}, {neck.x + 10, 136}}, Black);
     const Point ends[] = {{neck.x - 6, neck.y - 6}, {neck.x + 6, neck.y - 6}, {neck.x, neck.y - 9}};  // above the string
     for (const Point end : ends) c.ellipse(end.x, end.y, 6, 5, Black);
-    c.ellipse(86, 148, 37, 19, Black);
+    c.ellipse(90, 148, 42, 19, Black);
     c.polygon({{neck.x - 8, 137}, {neck.x - 3, neck.y + 1}, {neck.x + 3, neck.y + 1}, {neck.x + 8, 137}}, cloth);
     for (const Point end : ends) c.ellipse(end.x, end.y, 5, 4, cloth);
     c.line({neck.x - 3, neck.y - 2}, {neck.x - 8, neck.y - 8}, Olive);
     c.line({neck.x + 3, neck.y - 2}, {neck.x + 8, neck.y - 8}, Olive);
     c.line({neck.x, neck.y - 2}, {neck.x, neck.y - 10}, Olive);
-    c.ellipse(86, 148, 36, 18, cloth);
+    c.ellipse(90, 148, 41, 18, cloth);
     c.rect(neck.x - 5, neck.y - 1, 11, 4, Black);  // the string
     c.rect(neck.x - 4, neck.y, 9, 2, Maroon);
-    for (const auto& [a, b] : {std::pair{Point{neck.x - 2, neck.y + 4}, Point{neck.x - 5, 134}},
-                               std::pair{Point{neck.x + 2, neck.y + 4}, Point{neck.x + 5, 134}},
-                               std::pair{Point{58, 156}, Point{66, 162}}, std::pair{Point{112, 160}, Point{118, 152}}}) {
-        c.line(a, b, Olive);  // folds
+    c.text(114, 146, "Kč", Black, 1);
+    person(c, {.x = 80, .feet = 164, .height = 104, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Rows),
+               .trousers = Navy, .hair = Grey, .mood = Mood::Scared, .leftHand = {56, 132},
+               .rightHand = {130, 88}, .seated = true});
+    c.rect(130, 80, 10, 12, Black);  // the alarm button
+    c.rect(131, 81, 8, 10, Red);
+    // The door flat on the pavement: its panels, hinges torn out with the frame, and its handle.
+    c.polygon({{4, 226}, {184, 226}, {172, 170}, {16, 170}}, Black);
+    c.polygon({{7, 224}, {181, 224}, {170, 172}, {18, 172}}, Teal);
+    c.polygon({{24, 178}, {88, 178}, {88, 218}, {16, 218}}, Black);
+    c.polygon({{26, 180}, {86, 180}, {86, 216}, {19, 216}}, Paint(Teal, Aqua, Mix::Sparse));
+    c.polygon({{100, 178}, {164, 178}, {171, 218}, {100, 218}}, Black);
+    c.polygon({{102, 180}, {162, 180}, {168, 216}, {102, 216}}, Paint(Teal, Aqua, Mix::Sparse));
+    for (const int x : {40, 140}) {  // hinges on the far edge
+        c.rect(x, 162, 16, 10, Black);
+        c.rect(x + 1, 163, 14, 8, Silver);
+        c.rect(x + 7, 161, 2, 12, Black);
+        c.plot(x + 3, 167, Black);
+        c.plot(x + 12, 167, Black);
     }
-    c.text(88, 141, "Kč", Black, 2);
-    person(c, {.x = 66, .feet = 150, .height = 96, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Rows),
-               .trousers = Navy, .hair = Grey, .mood = Mood::Scared, .leftHand = {40, 126},
-               .rightHand = {126, 86}, .seated = true});
-    c.rect(126, 78, 10, 12, Black);
-    c.rect(127, 79, 8, 10, Red);
-    // The door flat on the pavement, splinters of its frame about it.
-    c.polygon({{12, 228}, {180, 228}, {166, 176}, {28, 176}}, Black);
-    c.polygon({{16, 226}, {176, 226}, {163, 178}, {31, 178}}, Teal);
-    c.polygon({{36, 184}, {90, 184}, {90, 220}, {26, 220}}, Black);
-    c.polygon({{38, 186}, {88, 186}, {88, 218}, {29, 218}}, Paint(Teal, Aqua, Mix::Sparse));
-    c.polygon({{102, 184}, {158, 184}, {167, 220}, {102, 220}}, Black);
-    c.polygon({{104, 186}, {156, 186}, {164, 218}, {104, 218}}, Paint(Teal, Aqua, Mix::Sparse));
-    for (const auto& [a, b] : {std::pair{Point{4, 190}, Point{18, 182}}, std::pair{Point{170, 186}, Point{182, 176}},
-                               std::pair{Point{6, 214}, Point{14, 222}}, std::pair{Point{178, 212}, Point{184, 222}}}) {
-        c.line(a, b, Black, 4);
+    c.rect(84, 214, 14, 13, Black);  // the handle on the near edge
+    c.rect(86, 216, 10, 9, Silver);
+    c.ellipse(91, 222, 1, 1, Black);  // keyhole
+    c.rect(68, 215, 26, 5, Black);
+    c.rect(69, 216, 24, 3, Yellow);
+    for (const auto& [a, b] : {std::pair{Point{2, 182}, Point{14, 172}}, std::pair{Point{174, 176}, Point{184, 166}}}) {
+        c.line(a, b, Black, 4);  // splinters of the frame
         c.line(a, b, Maroon, 2);
     }
-    // You, flat on your back on the door, head to the left, seeing stars.
-    for (const auto& [hip, foot] : {std::pair{Point{104, 200}, Point{150, 192}}, std::pair{Point{104, 206}, Point{152, 212}}}) {
-        c.line(hip, foot, Black, 9);
-        c.line(hip, foot, Navy, 7);
-        c.ellipse(foot.x + 5, foot.y - 4, 5, 7, Black);
+    // You, face down on it, arms flung out, a bump rising on the back of your head.
+    for (const auto& [hip, foot] :
+         {std::pair{Point{116, 190}, Point{158, 182}}, std::pair{Point{116, 200}, Point{160, 206}}}) {
+        c.line(hip, foot, Black, 11);
+        c.line(hip, foot, Navy, 9);
+        c.ellipse(foot.x + 6, foot.y, 6, 8, Black);  // shoes, soles up
+        c.ellipse(foot.x + 7, foot.y, 4, 6, Grey);
     }
-    for (const auto& [shoulder, hand] : {std::pair{Point{64, 196}, Point{66, 178}}, std::pair{Point{64, 208}, Point{78, 222}}}) {
-        c.line(shoulder, hand, Black, 7);
-        c.line(shoulder, hand, Olive, 5);
-        c.ellipse(hand.x, hand.y, 4, 4, Black);
-        c.ellipse(hand.x, hand.y, 3, 3, kSkin);
+    for (const auto& [shoulder, hand] :
+         {std::pair{Point{58, 186}, Point{36, 168}}, std::pair{Point{58, 204}, Point{50, 220}}}) {
+        c.line(shoulder, hand, Black, 9);
+        c.line(shoulder, hand, Olive, 7);
+        c.ellipse(hand.x, hand.y, 5, 5, Black);
+        c.ellipse(hand.x, hand.y, 4, 4, kSkin);
     }
-    c.ellipse(82, 202, 28, 11, Black);
-    c.ellipse(82, 202, 27, 10, Olive);
-    c.ellipse(40, 200, 16, 15, Black);
-    c.ellipse(40, 200, 15, 14, kSkin);
-    c.ellipse(27, 200, 5, 12, Maroon);
-    for (const int y : {194, 206}) {  // crossed eyes, the face turned up
-        c.line({42, y - 3}, {48, y + 3}, Black, 2);
-        c.line({48, y - 3}, {42, y + 3}, Black, 2);
+    c.ellipse(84, 195, 36, 14, Black);
+    c.ellipse(84, 195, 35, 13, Olive);
+    c.line({62, 195}, {112, 195}, Black);  // the seam down your back
+    c.rect(46, 189, 8, 13, Black);  // the neck, and the back of your head, your face in the door
+    c.rect(47, 190, 7, 11, kSkin);
+    c.ellipse(36, 195, 14, 13, Black);
+    c.ellipse(36, 195, 13, 12, Maroon);
+    c.polyline({{38, 195}, {36, 193}, {34, 196}, {37, 199}, {41, 196}}, Black);  // the crown's whorl
+    c.ellipse(40, 182, 3, 2, Black);  // the ears, one each side
+    c.ellipse(40, 182, 2, 1, kSkin);
+    c.ellipse(40, 208, 3, 2, Black);
+    c.ellipse(40, 208, 2, 1, kSkin);
+    c.ellipse(24, 190, 8, 7, Black);  // the bump
+    c.ellipse(24, 190, 7, 6, Paint(Red, White, Mix::Checker));
+    c.ellipse(22, 188, 2, 2, White);
+    for (const Point star : {Point{10, 172}, Point{22, 158}, Point{8, 202}}) {
+        sparkle(c, star.x, star.y, 8, Black);
+        sparkle(c, star.x, star.y, 6, Yellow);
     }
-    c.polyline({{53, 193}, {55, 200}, {53, 207}}, Black, 2);
-    c.ellipse(57, 203, 3, 2, Red);  // the tongue
-    c.ellipse(26, 188, 5, 4, Black);  // the bump
-    c.ellipse(26, 188, 4, 3, Paint(Red, White, Mix::Checker));
-    for (const Point star : {Point{14, 170}, Point{36, 162}, Point{60, 168}}) {
-        sparkle(c, star.x, star.y, 9, Black);
-        sparkle(c, star.x, star.y, 7, Yellow);
-    }
-    // Down the street, the police are already coming.
-    c.rect(620, 250, 120, 44, Black);
-    c.rect(624, 254, 112, 36, White);
-    c.rect(624, 268, 112, 6, Green);
-    c.text(640, 278, "POLICIE", Navy, 1);
-    c.rect(672, 240, 20, 10, Blue);
-    c.ellipse(646, 296, 10, 10, Black);
-    c.ellipse(716, 296, 10, 10, Black);
 }
 
-void picture6(Canvas& c) {
+void tobaccoKiosk(Canvas& c) {
     // Mr Kratochvíl's tobacco kiosk: nothing left but four cards in the glass case.
     c.fill(Paint(Blue, Navy, Mix::Sparse));
     board(c, 4, 2, 177, 30, "TRAFIKA", Yellow, Maroon, 3);
@@ -588,9 +702,26 @@ void picture6(Canvas& c) {
     c.ring(head.x + r * 2 / 5, head.y, 9, 9, Black, 2);
     c.line({head.x - 4, head.y - 1}, {head.x + 4, head.y - 1}, Black, 2);
     c.ellipse(head.x, head.y + r / 2 - 2, 12, 3, Grey);  // moustache
+    board(c, 8, 40, 52, 24, "", White, Red, 1);  // taped to the glass, long ago
+    c.text(34 - Canvas::textWidth("CIGARETY") / 2, 44, "CIGARETY", Red, 1);
+    c.text(34 - Canvas::textWidth("NEJSOU") / 2, 54, "NEJSOU", Red, 1);
+    c.rect(8, 40, 6, 3, Paint(Silver, White, Mix::Checker));
+    c.rect(54, 40, 6, 3, Paint(Silver, White, Mix::Checker));
     c.rect(4, 124, 177, 90, Black);  // the glass case over the counter
     c.rect(6, 126, 173, 86, Paint(Silver, White, Mix::Checker));
     c.rect(6, 126, 173, 3, White);
+    // On the counter, between his hands and unseen by him, the mouse at the last rohlík.
+    rohlik(c, 72, 119, 13);
+    c.ellipse(104, 116, 12, 8, Black);
+    c.ellipse(104, 116, 11, 7, Grey);
+    c.ellipse(91, 114, 7, 6, Black);
+    c.ellipse(91, 114, 6, 5, Grey);
+    c.ellipse(94, 106, 4, 4, Black);  // the ear
+    c.ellipse(94, 106, 3, 3, Fuchsia);
+    c.rect(89, 112, 2, 2, Black);
+    c.ellipse(85, 117, 2, 1, Fuchsia);  // its nose in the crust
+    c.polyline({{115, 119}, {122, 123}, {128, 118}, {133, 122}}, Black);  // the tail
+    for (const Point crumb : {Point{84, 126}, Point{70, 127}, Point{94, 127}}) c.rect(crumb.x, crumb.y, 2, 1, Yellow);
     // The four cards in the order their buttons stand, each with its price tag in crowns.
     enum class Mark : std::uint8_t { Star, Vip, Bow, Heart };
     struct Card {
@@ -633,18 +764,10 @@ void picture6(Canvas& c) {
         c.text(x + 18 - Canvas::textWidth(cards[i].price) / 2, y + 53, cards[i].price, Black, 1);
         c.text(x + 18 - Canvas::textWidth("Kč") / 2, y + 63, "Kč", Black, 1);
     }
-    // Beside the kiosk: shelves with nothing on them, and the mouse that ate the rohlíky.
+    // Beside the kiosk: shelves with nothing on them.
     c.rect(200, 30, 300, 184, Black);
     c.rect(202, 32, 296, 180, Paint(Olive, Yellow, Mix::Sparse));
     for (int y = 70; y < 214; y += 46) c.rect(202, y, 296, 5, Maroon);
-    board(c, 240, 36, 220, 24, "CIGARETY NEJSOU", White, Red, 1);
-    c.ellipse(360, 192, 14, 9, Black);
-    c.ellipse(360, 192, 13, 8, Grey);
-    c.ellipse(374, 186, 6, 6, Black);
-    c.ellipse(374, 186, 5, 5, Grey);
-    c.ellipse(372, 180, 3, 3, Silver);
-    c.line({346, 196}, {330, 204}, Black);
-    rohlik(c, 392, 196, 10);
     pavement(c, 0, kGround, c.width(), c.height() - kGround);
     c.rect(0, kGround, c.width(), 2, Black);
     c.rect(510, 0, c.width() - 510, kGround, Paint(Silver, White, Mix::Sparse));  // the house behind
@@ -657,48 +780,101 @@ void picture6(Canvas& c) {
     lampPost(c, 520, 300, 180, true);
 }
 
-void picture5(Canvas& c) {
-    // The stop at the edge of town, where the buses leave for Šluknov and Jiříkov.
-    hills(c, 140);
+// A coin in flight or on the ground.
+void coin(Canvas& c, int x, int y) {
+    c.ellipse(x, y, 4, 3, Black);
+    c.ellipse(x, y, 3, 2, Yellow);
+    c.plot(x - 1, y - 1, White);
+}
+
+void busStop(Canvas& c) {
+    // The stop at the edge of town: you by its post with your change, the bus already going.
+    hills(c, 120);
     road(c, kGround, 300);
     Random random(7);
     grass(c, random, 0, 300, c.width(), c.height() - 300);
-    c.rect(0, 190, c.width(), kGround - 190, Paint(Silver, Grey, Mix::Sparse));  // the verge
-    c.rect(88, 14, 8, kGround - 14, Black);
-    c.rect(90, 14, 4, kGround - 14, Grey);
-    c.polygon({{92, 22}, {166, 22}, {182, 34}, {166, 46}, {92, 46}}, Black);
-    c.polygon({{94, 24}, {165, 24}, {179, 34}, {165, 44}, {94, 44}}, Blue);
-    c.text(102, 31, "ŠLUKNOV", White, 1);
-    c.polygon({{92, 52}, {18, 52}, {2, 64}, {18, 76}, {92, 76}}, Black);
-    c.polygon({{90, 54}, {19, 54}, {5, 64}, {19, 74}, {90, 74}}, Blue);
-    c.text(28, 61, "JIŘÍKOV", White, 1);
-    board(c, 60, 88, 64, 56, "", White, Black, 1);
-    c.frame(62, 90, 60, 52, Blue, 2);
-    c.rect(72, 100, 40, 22, Black);  // the bus pictogram
-    c.rect(74, 102, 36, 12, White);
-    c.rect(74, 106, 36, 2, Black);
-    c.ellipse(80, 124, 4, 4, Black);
-    c.ellipse(104, 124, 4, 4, Black);
-    c.text(66, 131, "ZASTÁVKA", Black, 1);
-    c.rect(66, 150, 52, 36, Black);  // the timetable
-    c.rect(68, 152, 48, 32, Yellow);
-    for (int line = 0; line < 4; ++line) c.rect(71, 156 + line * 7, 40 - (line % 2) * 12, 2, Black);
-    board(c, 6, 150, 52, 22, "RUMBURK", White, Black, 1);
-    c.rect(30, 172, 4, kGround - 172, Grey);
+    c.rect(0, 186, c.width(), kGround - 186, Paint(Silver, Grey, Mix::Sparse));  // the pavement
+    c.rect(0, 186, c.width(), 2, Grey);
+    // The bus to Šluknov, its back end at the edge of what you see, pulling away in a cloud.
+    c.rect(140, 96, 240, 112, Black);
+    c.rect(142, 98, 236, 108, Paint(White, Silver, Mix::Sparse));
+    c.rect(142, 150, 236, 12, Red);
+    c.rect(146, 104, 18, 40, Black);  // the back window
+    c.rect(148, 106, 14, 36, Paint(Teal, Aqua, Mix::Sparse));
+    for (int x = 172; x < 378; x += 34) {
+        c.rect(x, 104, 28, 34, Black);
+        c.rect(x + 2, 106, 24, 30, Paint(Teal, Aqua, Mix::Sparse));
+    }
+    c.rect(143, 168, 6, 8, Red);  // rear light
+    c.rect(150, 190, 24, 8, Black);
+    c.text(152, 191, "404", White, 1);
+    c.ellipse(196, 206, 13, 13, Black);
+    c.ellipse(196, 206, 6, 6, Grey);
+    c.ellipse(330, 206, 13, 13, Black);
+    c.ellipse(330, 206, 6, 6, Grey);
+    for (const auto& [x, y, size] : {std::array{150, 202, 6}, std::array{134, 198, 8}, std::array{118, 188, 10}}) {
+        c.ellipse(x, y, size + 1, size * 2 / 3 + 1, Black);  // its exhaust
+        c.ellipse(x, y, size, size * 2 / 3, Paint(Silver, White, Mix::Checker));
+    }
+    for (int k = 0; k < 3; ++k) c.rect(128 + k * 2, 108 + k * 14, 10 - k * 2, 2, Black);  // off it goes
+    // The stop's post with its sign and the timetable.
+    c.rect(24, 10, 6, kGround - 12, Black);
+    c.rect(25, 10, 4, kGround - 12, Grey);
+    board(c, 0, 2, 54, 46, "", White, Black, 1);
+    c.frame(2, 4, 50, 42, Blue, 2);
+    c.rect(13, 9, 28, 16, Black);  // the bus pictogram
+    c.rect(15, 11, 24, 8, White);
+    c.rect(15, 14, 24, 1, Black);
+    c.ellipse(19, 26, 3, 3, Black);
+    c.ellipse(35, 26, 3, 3, Black);
+    c.text(4, 34, "ZASTÁVKA", Black, 1);
+    board(c, 3, 50, 48, 12, "RUMBURK", White, Black, 1);
+    c.rect(12, 68, 30, 34, Black);
+    c.rect(14, 70, 26, 30, Yellow);
+    for (int line = 0; line < 4; ++line) c.rect(16, 74 + line * 6, 22 - (line % 2) * 8, 2, Black);
+    // You, holding up trousers that the change drags down, the pockets bulging with it.
+    const Person you{.x = 92, .feet = 228, .height = 178, .skin = kSkin, .shirt = Olive, .trousers = Navy,
+                     .hair = Maroon, .mood = Mood::Scared, .leftHand = {58, 160}, .rightHand = {126, 160}};
+    person(c, you);
+    for (const int side : {-1, 1}) {  // the pockets, bulging at the thighs
+        const int x = you.x + side * 30;
+        c.ellipse(x, 184, 15, 15, Black);
+    }
+    c.polygon({{59, 156}, {125, 156}, {128, 182}, {56, 182}}, Black);  // the trousers' seat, slipping
+    c.polygon({{60, 157}, {124, 157}, {127, 181}, {57, 181}}, Navy);
+    for (const int side : {-1, 1}) {
+        const int x = you.x + side * 30;
+        c.ellipse(x, 184, 14, 14, Navy);
+        c.ellipse(x, 172, 9, 3, Black);  // the pocket's mouth, crowns showing in it
+        for (int k = -1; k <= 1; ++k) c.ellipse(x + k * 5, 171, 2, 2, Yellow);
+        c.line({x - side * 6, 188}, {x + side * 2, 194}, Black);  // the strain in the cloth
+    }
+    c.rect(62, 150, 60, 7, Black);  // underpants where the shirt ends
+    c.rect(63, 151, 58, 5, Paint(White, Red, Mix::Checker));
+    for (const Point hand : {you.leftHand, you.rightHand}) {  // fists on the waistband
+        c.ellipse(hand.x, hand.y, 8, 7, Black);
+        c.ellipse(hand.x, hand.y, 7, 6, kSkin);
+        c.line({hand.x - 4, hand.y}, {hand.x + 4, hand.y}, Black);
+    }
+    // The coins that get away.
+    for (const Point p : {Point{140, 198}, Point{46, 200}, Point{136, 214}, Point{152, 224}, Point{40, 222},
+                          Point{28, 228}, Point{118, 229}}) {
+        coin(c, p.x, p.y);
+    }
+    for (const Point p : {Point{140, 198}, Point{46, 200}, Point{136, 214}}) c.rect(p.x, p.y - 12, 1, 6, Black);
     // Beyond: the shelter with its bench and bin, the road on to the hills.
-    c.rect(240, 100, 200, 8, Black);
-    c.rect(244, 108, 4, 106, Black);
-    c.rect(432, 108, 4, 106, Black);
-    c.rect(248, 108, 184, 80, Paint(Aqua, White, Mix::Checker));
-    c.rect(270, 178, 140, 6, Maroon);
-    c.rect(470, 170, 20, 44, Black);
-    c.rect(472, 172, 16, 42, Green);
-    lampPost(c, 560, kGround, 120, false);
-    board(c, 620, 120, 110, 30, "ŠLUKNOV 8", Blue, White, 1);
-    c.rect(672, 150, 4, kGround - 150, Grey);
+    c.rect(420, 100, 200, 8, Black);
+    c.rect(424, 108, 4, 78, Black);
+    c.rect(612, 108, 4, 78, Black);
+    c.rect(428, 108, 184, 70, Paint(Aqua, White, Mix::Checker));
+    c.rect(450, 170, 140, 6, Maroon);
+    c.rect(650, 150, 20, 36, Black);
+    c.rect(652, 152, 16, 34, Green);
+    board(c, 640, 60, 110, 30, "ŠLUKNOV 8", Blue, White, 1);
+    c.rect(692, 90, 4, 96, Grey);
 }
 
-void autobus(Canvas& c) {
+void busToSluknov(Canvas& c) {
     // The bus to Šluknov, head on, the driver pleased with his eight crowns.
     hills(c, 120);
     road(c, 200, 330);
@@ -741,7 +917,7 @@ void autobus(Canvas& c) {
     tree(c, 640, 200, 70);
 }
 
-void picture4(Canvas& c) {
+void bloodBank(Canvas& c) {
     // The blood bank: nurse Jarmila found the blood too slow and brought the vacuum cleaner.
     c.fill(Paint(White, Aqua, Mix::Sparse));
     for (int y = 0; y < 150; y += 16) c.rect(0, y, c.width(), 1, Silver);  // tiles
@@ -785,12 +961,14 @@ void picture4(Canvas& c) {
     c.polyline({{78, 216}, {96, 222}, {140, 220}, {200, 210}, {236, 190}}, Black, 2);  // the cord
     c.rect(234, 184, 10, 12, Black);
     c.rect(235, 185, 8, 10, White);
-    // The rest of the room: the poster, the cabinet, the payout and the rohlík.
-    board(c, 240, 30, 110, 100, "", White, Black, 1);
-    c.text(256, 40, "DARUJ", Red, 2);
-    c.text(262, 58, "KREV", Red, 2);
-    c.ellipse(294, 100, 12, 14, Red);
-    c.polygon({{284, 96}, {294, 76}, {304, 96}}, Red);
+    // Above the armchair the poster, with what a donor gets; beyond, the cabinet and the rohlík.
+    board(c, 100, 2, 82, 74, "", White, Black, 1);
+    c.text(141 - Canvas::textWidth("DARUJ", 2) / 2, 8, "DARUJ", Red, 2);
+    c.text(141 - Canvas::textWidth("KREV", 2) / 2, 26, "KREV", Red, 2);
+    c.ellipse(118, 60, 7, 8, Red);  // the drop
+    c.polygon({{112, 58}, {118, 44}, {124, 58}}, Red);
+    c.ellipse(116, 58, 2, 2, White);
+    board(c, 132, 48, 44, 20, "400 Kč", Lime, Black, 1);
     c.rect(400, 40, 120, 174, Black);
     c.rect(402, 42, 116, 172, White);
     c.rect(459, 42, 2, 172, Black);
@@ -800,10 +978,9 @@ void picture4(Canvas& c) {
     c.rect(684, 158, 6, 56, Black);
     c.ellipse(600, 146, 22, 4, White);
     rohlik(c, 600, 140, 12);
-    board(c, 640, 126, 50, 22, "400", Lime, Black, 1);
 }
 
-void picture3(Canvas& c) {
+void ladyOnTheSquare(Canvas& c) {
     // Šluknov's square; the lady in the flowered hat has waited fifty years for love.
     sluknovSquare(c);
     const Person lady{.x = 92, .feet = 230, .height = 206, .skin = kSkin, .shirt = Purple, .trousers = Purple,
@@ -843,7 +1020,7 @@ void picture3(Canvas& c) {
     c.ellipse(690, 212, 10, 10, Black);
 }
 
-void picture2(Canvas& c) {
+void beeMan(Canvas& c) {
     // At the corner: the man with the collecting tin for Šluknov's bees, and his sad eyes.
     sluknovSquare(c);
     c.rect(0, 0, 60, kGround, Black);  // the corner house, right behind him
@@ -877,14 +1054,41 @@ void picture2(Canvas& c) {
     c.ellipse(80, 168, 5, 5, kSkin);
     c.ellipse(122, 168, 6, 6, Black);
     c.ellipse(122, 168, 5, 5, kSkin);
-    // Beyond: the lady of the hat marching off, handbag swinging.
-    person(c, {.x = 420, .feet = 214, .height = 120, .skin = kSkin, .shirt = Purple, .trousers = Purple,
-               .hair = Silver, .mood = Mood::Angry, .leftHand = {392, 150}, .rightHand = {452, 130}});
-    c.rect(446, 130, 18, 14, Maroon);
-    c.frame(446, 130, 18, 14, Black);
+    // Behind him, small down the square: the lady of the hat stomping off, her back to you,
+    // handbag swinging.
+    const Person lady{.x = 164, .feet = 218, .height = 72, .skin = kSkin, .shirt = Purple, .trousers = Purple,
+                      .hair = Silver, .mood = Mood::Angry, .leftHand = {150, 196}, .rightHand = {180, 178}};
+    person(c, lady);
+    const Point hers = headCentre(lady);
+    const int hersR = headRadius(lady);
+    c.ellipse(hers.x, hers.y, hersR, hersR, Silver);  // seen from behind: her hair, combed down to a bun
+    for (const int dx : {-6, 0, 6}) c.line({hers.x + dx, hers.y - hersR + 4}, {hers.x + dx / 2, hers.y + hersR - 6}, Grey);
+    c.ellipse(hers.x, hers.y + hersR - 3, 5, 4, Black);
+    c.ellipse(hers.x, hers.y + hersR - 3, 4, 3, Paint(Silver, White, Mix::Checker));
+    c.ellipse(hers.x, hers.y - 10, 16, 3, Black);  // her hat, its flower
+    c.ellipse(hers.x, hers.y - 10, 15, 2, Navy);
+    c.ellipse(hers.x, hers.y - 14, 8, 5, Black);
+    c.ellipse(hers.x, hers.y - 14, 7, 4, Navy);
+    c.ellipse(hers.x + 7, hers.y - 16, 3, 3, Fuchsia);
+    c.rect(176, 178, 9, 8, Black);  // the handbag, up in the swing
+    c.rect(177, 179, 7, 6, Maroon);
+    for (const auto& [a, b] : {std::pair{Point{176, 170}, Point{184, 164}}, std::pair{Point{178, 188}, Point{185, 192}}}) {
+        c.line(a, b, Black);  // the swing
+    }
+    for (const auto& [a, b] : {std::pair{Point{146, 212}, Point{140, 208}}, std::pair{Point{182, 212}, Point{185, 206}}}) {
+        c.line(a, b, Black);  // the stamp of her heels
+    }
+    for (const auto& [x, y] : {std::pair{146, 216}, std::pair{154, 220}, std::pair{176, 218}}) {
+        c.ellipse(x, y, 4, 2, Black);  // the dust of her stamping
+        c.ellipse(x, y, 3, 1, Silver);
+    }
+    c.ellipse(hers.x - 10, hers.y - 24, 5, 3, Black);  // steam
+    c.ellipse(hers.x - 10, hers.y - 24, 4, 2, White);
+    c.ellipse(hers.x + 12, hers.y - 26, 4, 3, Black);
+    c.ellipse(hers.x + 12, hers.y - 26, 3, 2, White);
 }
 
-void vcela(Canvas& c) {
+void tollBee(Canvas& c) {
     // A bee the size of a cat has landed on your nose: toll collector's cap, receipt, five eyes.
     Random random(2);
     sky(c, 0, 150, Blue, Aqua);
@@ -962,7 +1166,7 @@ void vcela(Canvas& c) {
     }
 }
 
-void picture1(Canvas& c) {
+void stungNose(Canvas& c) {
     // You went on without paying. Behind you the end of Šluknov, in front of you your nose.
     Random random(1);
     hills(c, 128);
@@ -1031,28 +1235,31 @@ void picture1(Canvas& c) {
     c.ellipse(170, 6, 6, 4, Paint(White, Aqua, Mix::Checker));
 }
 
-}  // namespace
+struct Drawing {
+    Picture key;
+    void (*draw)(Canvas&);
+};
 
-const std::array<Scene, 14> kScenes{{
-    {"PIC-1", "Picture1", picture1},
-    {"PIC-2", "Včela", vcela},
-    {"PIC-3", "Picture2", picture2},
-    {"PIC-4", "Picture3", picture3},
-    {"PIC-5", "Autobus", autobus},
-    {"PIC-6", "Picture4", picture4},
-    {"PIC-7", "Picture5", picture5},
-    {"PIC-8", "Picture6", picture6},
-    {"PIC-9", "Picture7", picture7},
-    {"PIC-10", "Picture8", picture8},
-    {"PIC-11", "Panelák", panelak},
-    {"PIC-12", "Picture9", picture9},
-    {"PIC-13", "Picture10", picture10},
-    {"PIC-14", "Domovník", domovnik},
+constexpr std::array<Drawing, content::kPictureCount> kDrawings{{
+    {Picture::PIC_1, stungNose},        {Picture::PIC_2, tollBee},       {Picture::PIC_3, beeMan},
+    {Picture::PIC_4, ladyOnTheSquare},  {Picture::PIC_5, busToSluknov},  {Picture::PIC_6, bloodBank},
+    {Picture::PIC_7, busStop},          {Picture::PIC_8, tobaccoKiosk},  {Picture::PIC_9, smashedDoor},
+    {Picture::PIC_10, closedExchange},  {Picture::PIC_11, towerBlock},   {Picture::PIC_12, square},
+    {Picture::PIC_13, franta},          {Picture::PIC_14, caretaker},
 }};
 
-Canvas drawScene(const Scene& scene) {
-    Canvas c(kPictureWidth, kPictureHeight, Black);
-    scene.draw(c);
+// Every picture has its drawing, found at its key's place.
+static_assert([] {
+    for (std::size_t i = 0; i < kDrawings.size(); ++i)
+        if (static_cast<std::size_t>(kDrawings[i].key) != i || kDrawings[i].draw == nullptr) return false;
+    return true;
+}());
+
+}  // namespace
+
+Canvas drawScene(Picture key) {
+    Canvas c(content::kPictureWidth, content::kPictureHeight, Black);
+    kDrawings[static_cast<std::size_t>(key)].draw(c);
     return c;
 }
 

@@ -1,0 +1,16 @@
+# The stems of the scene pictures' files, read from the table the program is built from
+# (content/scene_pictures.def), in its order.
+function(tolm_scene_picture_stems out)
+  set(table ${PROJECT_SOURCE_DIR}/content/scene_pictures.def)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${table})
+  file(STRINGS ${table} rows REGEX "^TOLM_PICTURE\\(")
+  set(stems)
+  foreach(row ${rows})
+    string(REGEX REPLACE "^TOLM_PICTURE\\([^,]+, *\"([^\"]+)\".*$" "\\1" stem "${row}")
+    list(APPEND stems ${stem})
+  endforeach()
+  if(NOT stems)
+    message(FATAL_ERROR "No scene pictures in ${table}")
+  endif()
+  set(${out} ${stems} PARENT_SCOPE)
+endfunction()
