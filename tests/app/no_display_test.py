@@ -89,10 +89,16 @@ def main():
         with tempfile.TemporaryDirectory(prefix="tolm-offscreen-") as folder:
             os.chmod(folder, 0o700)
             process = start(game, folder, arguments, {**extra, **first_frame})
-            out, err = process.communicate(timeout=60)
-            if process.returncode != 0 or "painted=" not in out or CZECH in err:
-                failures.append(f"{what}: the game did not paint its window (status {process.returncode}): "
-                                f"{out[:500]!r} {err[:2000]!r}")
+            try:
+                out, err = process.communicate(timeout=60)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                out, err = process.communicate()
+                failures.append(f"{what}: no first frame within a minute")
+            else:
+                if process.returncode != 0 or "painted=" not in out or CZECH in err:
+                    failures.append(f"{what}: the game did not paint its window (status {process.returncode}): "
+                                    f"{out[:500]!r} {err[:2000]!r}")
             if len(err.encode()) >= SAID_AT_MOST:
                 failures.append(f"{what}: said {len(err.encode())} bytes")
 
