@@ -38,6 +38,8 @@ struct Condition {
     Control control{};   // VisibleIs: whose Visible is read
     Truth expected = 0;  // VisibleIs: compared with this
     std::int16_t bound = 0;
+
+    friend constexpr bool operator==(const Condition&, const Condition&) = default;
 };
 
 struct Step {
@@ -47,6 +49,8 @@ struct Step {
     std::int16_t amount = 0;
     Condition condition{};
     Guards guards = Guards::Step;
+
+    friend constexpr bool operator==(const Step&, const Step&) = default;
 };
 
 // A few steps written as one, like "show Visit3, Visit1, Visit2".

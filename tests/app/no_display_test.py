@@ -1,13 +1,13 @@
 """Without a graphical session the game says so in one line, in Czech and English, naming the
 display it tried, and ends with status 1: no abort, no core dump, no toolkit advice to reinstall.
-The offscreen platform, which needs no display, still starts the game. However long the platforms
-and displays it is given, what it says stays short."""
+The offscreen platform, which needs no display, still starts the game: the first-frame plugin ends
+it once its window is painted. However long the platforms and displays it is given, what it says
+stays short."""
 import argparse
 import os
 import resource
 import subprocess
 import tempfile
-import time
 
 from verdict import finish
 
@@ -42,7 +42,12 @@ def start(game, folder, arguments, extra):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--game", required=True)
-    game = parser.parse_args().game
+    parser.add_argument("--first-frame-plugin", required=True, help="the plugin that ends the game at its first frame")
+    options = parser.parse_args()
+    game = options.game
+    # The folder that holds the plugin's generic/ folder.
+    first_frame = {"QT_PLUGIN_PATH": os.path.dirname(os.path.dirname(os.path.abspath(options.first_frame_plugin))),
+                   "QT_QPA_GENERIC_PLUGINS": "tolmfirstframe"}
     dead = dead_display()
     # What the environment lacks or the arguments ask, and how the line names the display tried.
     cases = [
@@ -83,13 +88,17 @@ def main():
     for what, arguments, extra in starting:
         with tempfile.TemporaryDirectory(prefix="tolm-offscreen-") as folder:
             os.chmod(folder, 0o700)
-            process = start(game, folder, arguments, extra)
-            time.sleep(3)
-            alive = process.poll() is None
-            process.terminate()
-            _, err = process.communicate(timeout=60)
-            if not alive or CZECH in err:
-                failures.append(f"{what}: the game did not keep running (status {process.returncode}): {err[:2000]!r}")
+            process = start(game, folder, arguments, {**extra, **first_frame})
+            try:
+                out, err = process.communicate(timeout=60)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                out, err = process.communicate()
+                failures.append(f"{what}: no first frame within a minute")
+            else:
+                if process.returncode != 0 or "painted=" not in out or CZECH in err:
+                    failures.append(f"{what}: the game did not paint its window (status {process.returncode}): "
+                                    f"{out[:500]!r} {err[:2000]!r}")
             if len(err.encode()) >= SAID_AT_MOST:
                 failures.append(f"{what}: said {len(err.encode())} bytes")
 

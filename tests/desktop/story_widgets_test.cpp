@@ -10,43 +10,39 @@ namespace {
 using content::Text;
 using enum Control;
 
-class EveryChoiceOnScreen : public ::testing::TestWithParam<ChoiceCase> {};
+// Every case in one process: a window per case costs little, a process per case most of a second.
+TEST(EveryChoiceOnScreen, ChangesExactlyWhatItsStepsSay) {
+    for (const ChoiceCase& c : choiceCases()) {
+        SCOPED_TRACE(c.name);
+        WidgetDriver game;
+        game.play(c.path);
+        const auto before = game.visibleControls();
+        const std::string storyBefore = game.caption(P);
 
-TEST_P(EveryChoiceOnScreen, ChangesExactlyWhatItsStepsSay) {
-    const ChoiceCase& c = GetParam();
-    WidgetDriver game;
-    game.play(c.path);
-    const auto before = game.visibleControls();
-    const std::string storyBefore = game.caption(P);
+        game.choose(c.choice);
 
-    game.choose(c.choice);
-
-    EXPECT_EQ(game.caption(P), c.story ? textOf(*c.story) : storyBefore);
-    EXPECT_EQ(minus(game.visibleControls(), before), setOf(c.shown));
-    EXPECT_EQ(minus(before, game.visibleControls()), setOf(c.hidden));
-    EXPECT_EQ(game.caption(penize), std::to_string(c.purse));
-    EXPECT_TRUE(game.reporter().errors.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Story, EveryChoiceOnScreen, ::testing::ValuesIn(choiceCases()),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
-
-class PlaythroughsOnScreen : public ::testing::TestWithParam<Playthrough> {};
-
-TEST_P(PlaythroughsOnScreen, ReachTheEndingWithThePurseShownAtEveryStep) {
-    const Playthrough& p = GetParam();
-    WidgetDriver game;
-    for (const auto& [choice, purse] : p.steps) {
-        SCOPED_TRACE(std::string(controlName(choice)));
-        game.choose(choice);
-        EXPECT_EQ(game.caption(penize), purse);
+        EXPECT_EQ(game.caption(P), c.story ? textOf(*c.story) : storyBefore);
+        EXPECT_EQ(minus(game.visibleControls(), before), setOf(c.shown));
+        EXPECT_EQ(minus(before, game.visibleControls()), setOf(c.hidden));
+        EXPECT_EQ(game.caption(penize), std::to_string(c.purse));
+        EXPECT_TRUE(game.reporter().errors.empty());
     }
-    EXPECT_EQ(game.caption(P), textOf(*p.lastStory));
-    EXPECT_EQ(buttonsOf(game.visibleControls()), setOf(p.buttonsLeft));
 }
 
-INSTANTIATE_TEST_SUITE_P(Story, PlaythroughsOnScreen, ::testing::ValuesIn(playthroughs()),
-                         [](const auto& info) { return "ending" + std::to_string(info.index); });
+// Every game in one process, as above.
+TEST(PlaythroughsOnScreen, ReachTheEndingWithThePurseShownAtEveryStep) {
+    for (const Playthrough& p : playthroughs()) {
+        SCOPED_TRACE(std::string("ending ") + p.ending);
+        WidgetDriver game;
+        for (const auto& [choice, purse] : p.steps) {
+            SCOPED_TRACE(std::string(controlName(choice)));
+            game.choose(choice);
+            EXPECT_EQ(game.caption(penize), purse);
+        }
+        EXPECT_EQ(game.caption(P), textOf(*p.lastStory));
+        EXPECT_EQ(buttonsOf(game.visibleControls()), setOf(p.buttonsLeft));
+    }
+}
 
 // Buttons of the second scene stay where no later step hides them: behind the newer ones.
 TEST(OutlivingButtons, AreCoveredForTheMouseAndWorkFromTheKeyboard) {

@@ -1,4 +1,4 @@
-// Start-up, the end button and runtime errors, on the headless window.
+// Start-up, the end button and the property rules, on the headless window.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -49,30 +49,6 @@ TEST_F(Game, KonecEndsAtOnceAndNothingRunsAfterIt) {
     EXPECT_TRUE(form.visible(Control::Vyjit));
     EXPECT_EQ(form.caption(Control::P), content::text(content::Text::T00));
     EXPECT_TRUE(reporter.errors.empty());
-}
-
-TEST_F(Game, ARuntimeErrorKeepsTheEarlierStepsAndEndsWithFailure) {
-    // Jít_Click: show Picture10, story T09, show Usmrtit, ... — the third operation fails.
-    form.failOperationAfter(3);
-    raise(form, click(Control::Jit));
-    EXPECT_TRUE(form.visible(Control::Picture10));
-    EXPECT_EQ(form.caption(Control::P), content::text(content::Text::T09));
-    EXPECT_FALSE(form.visible(Control::Usmrtit));
-    EXPECT_FALSE(form.visible(Control::Choice6));
-    ASSERT_EQ(reporter.errors.size(), 1u);
-    EXPECT_EQ(reporter.errors[0].number, runtime::kPropertyFailed);
-    EXPECT_EQ(form.exitStatus(), runtime::kExitRuntimeError);
-}
-
-TEST_F(Game, AFailedTestReadStopsTheHandlerBeforeTheGuardedStep) {
-    // Pryč_Click reads Card1.Visible after four operations; make that read fail.
-    form.setVisible(Control::Pryc, runtime::kTrue);
-    form.failOperationAfter(5);
-    raise(form, click(Control::Pryc));
-    EXPECT_TRUE(form.visible(Control::Picture2));
-    EXPECT_FALSE(form.visible(Control::Smula));
-    EXPECT_FALSE(form.visible(Control::darovat));
-    EXPECT_EQ(form.exitStatus(), runtime::kExitRuntimeError);
 }
 
 TEST(Properties, EachKindAllowsOnlyItsOperations) {

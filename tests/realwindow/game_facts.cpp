@@ -1,7 +1,9 @@
 // Prints the layout table and the texts as JSON, so the real-window scripts aim at the places
 // and expect the words that the game itself is built from; with --lang CODE, its words in that
 // language.
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -57,25 +59,47 @@ layout::Twips inWindow(const layout::ControlRow& row) {
     return {layout::toPixels(r.left), layout::toPixels(r.top), layout::toPixels(r.width), layout::toPixels(r.height)};
 }
 
+// The picture box in front at the scene's place, if one is shown there.
+std::string frontPicture(const memory::MemoryForm& form) {
+    const layout::Twips place = inWindow(layout::rowOf(Control::Picture1));
+    for (const layout::ControlRow& row : layout::kLayout) {
+        const layout::Twips r = inWindow(row);
+        const bool overlaps = r.left < place.left + place.width && place.left < r.left + r.width &&
+                              r.top < place.top + place.height && place.top < r.top + r.height;
+        if (row.kind == layout::Kind::PictureBox && overlaps && form.visible(row.control) &&
+            layout::inFront(row.control, form.visibility()))
+            return quoted(controlName(row.control));
+    }
+    return "null";
+}
+
 // Every ending's path as the story plays it, step by step: the choice, the shown buttons that lie
-// behind another one before it is made, and the story after it.
+// behind another one before it is made, the story after it (its words and its key), the purse
+// shown, whether the choice stays shown, and the picture in front. An ending reached again by
+// another way is marked "again".
 std::string scenes() {
     std::string json = ",\n\"endings\": [\n";
     const std::vector<testing::Playthrough> all = testing::playthroughs();
+    std::vector<std::optional<content::Text>> reached;
     for (const testing::Playthrough& p : all) {
         headless::RecordingReporter reporter;
         memory::MemoryForm form{reporter};
         engine::raise(form, engine::kFormLoad);
-        json += "{\"ending\": " + quoted(p.ending) + ", \"steps\": [";
+        const bool again = std::find(reached.begin(), reached.end(), p.lastStory) != reached.end();
+        reached.push_back(p.lastStory);
+        json += "{\"ending\": " + quoted(p.ending) + ", \"again\": " + (again ? "true" : "false") + ", \"steps\": [";
         for (const auto& [choice, purse] : p.steps) {
             std::string behind;
             for (const layout::ControlRow& row : layout::kLayout)
                 if (row.kind == layout::Kind::Button && form.visible(row.control) && !layout::inFront(row.control, form.visibility()))
                     behind += (behind.empty() ? "" : ", ") + quoted(controlName(row.control));
             engine::raise(form, engine::click(choice));
+            const auto key = form.captionKey(Control::P);
             json += std::string(&choice == &p.steps.front().first ? "" : ",\n  ") + "{\"choice\": " +
                     quoted(controlName(choice)) + ", \"covered\": [" + behind + "], \"story\": " +
-                    quoted(form.captionText(Control::P)) + "}";
+                    quoted(form.captionText(Control::P)) + ", \"key\": " + (key ? quoted(content::keyName(*key)) : "null") +
+                    ", \"purse\": " + quoted(form.captionText(Control::penize)) +
+                    ", \"stays\": " + (form.visible(choice) ? "true" : "false") + ", \"front\": " + frontPicture(form) + "}";
         }
         json += std::string("]}") + (&p == &all.back() ? "" : ",") + "\n";
     }

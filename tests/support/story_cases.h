@@ -1,4 +1,4 @@
-// What every choice does from a state that play reaches: one row per handler and path.
+// The choices whose outcome a plain reading of their row does not give, and whole games to every ending.
 #pragma once
 
 #include <algorithm>
@@ -49,7 +49,6 @@ inline void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
 namespace paths {
 using enum Control;
 inline const std::vector<Control> kSecondScene{Vyjit, Jit};
-inline const std::vector<Control> kChoices{Vyjit, Jit, Pokracovat};
 inline const std::vector<Control> kTown{Vyjit, Jit, Pokracovat, Choice4, Dal};
 inline const std::vector<Control> kShop{Vyjit, Jit, Pokracovat, Choice4, Dal, Visit2};
 
@@ -59,40 +58,19 @@ inline std::vector<Control> then(std::vector<Control> path, std::initializer_lis
 }
 }  // namespace paths
 
+// Only the choices whose outcome depends on a test or on what came before: a guarded step, a
+// button shown or hidden twice, a choice made in a later part than its own. The others do what
+// their row says, which the playthroughs and the explorer's rules check on the real story.
 inline std::vector<ChoiceCase> choiceCases() {
     using enum Control;
     using enum content::Text;
     using namespace paths;
     return {
-        {"Vyjít", {}, Vyjit, T23, {Zabit, Jit, Domovnik}, {Vyjit}, 0},
-        {"Zabít", {Vyjit}, Zabit, T28, {Choice7, Prosacovat}, {Zabit}, 0},
-        {"Prošacovat", {Vyjit, Zabit}, Prosacovat, T10, {}, {Prosacovat}, 0},
-        {"Choice7", {Vyjit, Zabit}, Choice7, T31, {Domovni}, {Choice7}, 0},
         {"Jít", {Vyjit, Zabit}, Jit, T09, {Picture10, Usmrtit, Choice6, Pokracovat},
          {Domovnik, Choice7, Prosacovat, Jit}, 0},
-        {"Usmrtit", kSecondScene, Usmrtit, T20, {Choice5}, {Usmrtit, Choice6}, 0},
-        {"Choice5", then(kSecondScene, {Usmrtit}), Choice5, T33, {Tally8}, {Choice5}, 0},
-        {"Choice6", kSecondScene, Choice6, T32, {Pokracovat2, Tally8}, {Pokracovat, Choice6, Usmrtit}, 0},
-        {"Pokračovat2", then(kSecondScene, {Choice6}), Pokracovat2, T15, {}, {Picture10, Pokracovat2}, 0},
         {"Pokračovat", kSecondScene, Pokracovat, T14, {Picture9, Choice3, Choice4, Choice2}, {Pokracovat, Picture10}, 0},
-        {"Choice2", kChoices, Choice2, T29, {}, {Choice4, Choice2, Choice3, Picture9}, 0},
-        {"Choice3", kChoices, Choice3, T25, {Dal, Tally7}, {Choice4, Choice2, Choice3, Picture9}, 0},
-        {"Choice4", kChoices, Choice4, T13, {Dal, Tally7}, {Choice4, Choice2, Choice3, Picture9}, 0},
-        {"Dál", then(kChoices, {Choice3}), Dal, T02, {Visit3, Visit1, Visit2, Panelak}, {Dal}, 10000},
-        {"Visit1", kTown, Visit1, T01, {Picture8, Zpet, Vyrazit}, {Visit1, Visit2, Visit3, Panelak}, 10000},
-        {"Vyrazit", then(kTown, {Visit1}), Vyrazit, T26, {Tally6, Picture7}, {Vyrazit, Zpet, Picture8}, 10000},
-        {"Zpět", then(kTown, {Visit1}), Zpet, T34, {Visit2, Visit3, Panelak}, {Zpet, Vyrazit, Picture8}, 10000},
-        {"Visit3", kTown, Visit3, T12, {Dal2, Picture4, Tally4}, {Visit3, Visit1, Visit2}, 10400},
         {"Dál2", then(kTown, {Visit3}), Dal2, T03, {Visit2, Visit1}, {Picture4, Dal2}, 10400},
         {"Visit2", kTown, Visit2, T22, {Picture6, Buy4, Buy2, Buy1, Buy3}, {Visit1, Visit3, Visit2}, 10000},
-        {"Buy1", kShop, Buy1, T17, {Tally5, Card1, Picture5, Rumburk, Jirikov, Slukonv},
-         {Buy1, Buy2, Buy3, Buy4, Picture6}, 3000},
-        {"Buy2", kShop, Buy2, T08, {Tally5, Card2, Picture5, Rumburk, Jirikov, Slukonv},
-         {Buy1, Buy2, Buy3, Buy4, Picture6}, 0},
-        {"Buy3", kShop, Buy3, T27, {Tally5, Card3, Picture5, Rumburk, Jirikov, Slukonv},
-         {Buy1, Buy2, Buy3, Buy4, Picture6}, 6000},
-        {"Buy4", kShop, Buy4, T21, {Tally5, Card4, Picture5, Rumburk, Jirikov, Slukonv},
-         {Buy1, Buy2, Buy3, Buy4, Picture6}, 5000},
         {"Jiříkov does nothing", then(kShop, {Buy1}), Jirikov, std::nullopt, {}, {}, 3000},
         {"Rumburk does nothing", then(kShop, {Buy1}), Rumburk, std::nullopt, {}, {}, 3000},
         {"Šlukonv paid", then(kShop, {Buy1}), Slukonv, T19, {Dal3, Autobus}, {Slukonv, Rumburk, Jirikov}, 2992},
@@ -103,13 +81,7 @@ inline std::vector<ChoiceCase> choiceCases() {
         {"Pryč with Card1", then(kShop, {Buy1, Slukonv, Dal3}), Pryc, T16, {Picture2, darovat}, {Pryc, Picture3}, 2992},
         {"Pryč with Card4", then(kShop, {Buy4, Slukonv, Dal3}), Pryc, T16, {Picture2, Smula}, {Pryc, Picture3}, 4992},
         {"Pryč with Card3", then(kShop, {Buy3, Slukonv, Dal3}), Pryc, T16, {Picture2, Smula}, {Pryc, Picture3}, 5992},
-        {"Smůla after Pryč", then(kShop, {Buy4, Slukonv, Dal3, Pryc}), Smula, T18, {}, {Smula}, 4992},
-        {"Dát", then(kShop, {Buy3, Slukonv, Dal3}), Dat, T07, {Dal4, Tally3}, {Card3, Dat, Pryc}, 5992},
         {"Dát after Pryč", then(kShop, {Buy3, Slukonv, Dal3, Pryc}), Dat, T07, {Dal4, Tally3}, {Card3, Dat}, 5992},
-        {"darovat", then(kShop, {Buy1, Slukonv, Dal3, Pryc}), darovat, T06, {Tally2, Dal4}, {darovat, Card1}, 2992},
-        {"Dál4", then(kShop, {Buy1, Slukonv, Dal3, Pryc, darovat}), Dal4, T05, {Vcela, Choice1, Dale}, {Dal4}, 2992},
-        {"Dále", then(kShop, {Buy1, Slukonv, Dal3, Pryc, darovat, Dal4}), Dale, std::nullopt, {Picture1},
-         {Choice1, Dale}, 2992},
         {"Choice1", then(kShop, {Buy1, Slukonv, Dal3, Pryc, darovat, Dal4}), Choice1, T30, {Tally1}, {Choice1, Dale},
          1992},
         {"Usmrtit in the town", then(kSecondScene, {Pokracovat, Choice4, Dal}), Usmrtit, T20, {Choice5},
@@ -120,6 +92,7 @@ inline std::vector<ChoiceCase> choiceCases() {
          {}, {Pokracovat2}, 10000},
         {"Choice5 on the trip", then(kSecondScene, {Usmrtit, Pokracovat, Choice3, Dal, Visit2, Buy3, Slukonv}),
          Choice5, T33, {Tally8}, {Choice5}, 5992},
+
     };
 }
 

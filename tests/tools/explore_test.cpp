@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -40,61 +41,88 @@ std::string breachesOf(const Findings& f, Rule rule) {
     return text;
 }
 
-// A rule, and a slip an author could make in one handler that breaks it.
+// A slip an author could make in one handler: a step of the real row changed into another,
+// dropped (no `to`), or added at the end (no `from`; a handler of its own if the trigger has none).
+// The mutant is made from the real row, so a change to that row reaches its mutant too.
+struct Slip {
+    Trigger trigger;
+    std::optional<Step> from;
+    std::optional<Step> to;
+};
+
+// A rule, and a slip that breaks it.
 struct RuleCase {
     const char* name;
     Rule rule;
-    Handler slip;  // replaces the handler with its trigger, or joins the story
+    Slip slip;
 };
 
 void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.name; }
 
 const RuleCase kRules[] = {
     {"PartsInOrder", Rule::PartsInOrder,  // Choice2 offers the way out of the opening again
-     {click(Choice2), {story(T29), hide(Choice4, Choice2, Choice3, Picture9), show(Jit)}}},
+     {click(Choice2), std::nullopt, single(show(Jit))}},
     {"DalPaidOnce", Rule::DalPaidOnce,  // through the broken door back to the street, where Dál pays again
-     {click(Vyrazit), {show(Tally6), story(T26), hide(Vyrazit, Zpet), show(Picture7), hide(Picture8), show(Dal)}}},
+     {click(Vyrazit), std::nullopt, single(show(Dal))}},
     {"OneCard", Rule::OneCard,  // Buy1 leaves Buy2 on offer
-     {click(Buy1), {show(Tally5), story(T17), hide(Buy4, Buy3, Buy1), show(Card1), purse(-7000), showPurse(),
-                    hide(Picture6), show(Picture5, Rumburk, Jirikov, Slukonv)}}},
+     {click(Buy1), single(hide(Buy2)), std::nullopt}},
     {"CardDecidesTrip", Rule::CardDecidesTrip,  // Dát offered for the wrong card
-     {click(Dal3), {story(T04), hide(Dal3), show(Picture3, Pryc), when(visibleIs(Card1, kTrue), show(Dat))}}},
+     {click(Dal3), when(visibleIs(Card3, kTrue), show(Dat)), when(visibleIs(Card1, kTrue), show(Dat))}},
     {"Endings", Rule::Endings,  // Choice4 forgets to lead into the town
-     {click(Choice4), {story(T13), hide(Choice4, Choice2, Choice3), show(Tally7), hide(Picture9)}}},
+     {click(Choice4), single(show(Dal)), std::nullopt}},
     {"MouseVisit3Once", Rule::MouseVisit3Once,  // nothing covers Zpět any more
-     {click(Visit1), {story(T01), hide(Visit2, Visit1, Visit3, Panelak), show(Picture8, Zpet)}}},
+     {click(Visit1), single(show(Vyrazit)), std::nullopt}},
     {"PurseNeverNegative", Rule::PurseNeverNegative,  // Buy2 costs more than Dál pays
-     {click(Buy2), {story(T08), hide(Buy4, Buy3, Buy1, Buy2), show(Card2), purse(-10400), showPurse(),
-                    hide(Picture6), show(Picture5, Rumburk, Jirikov, Slukonv, Tally5)}}},
+     {click(Buy2), purse(-10000), purse(-10400)}},
     {"Choice1LastRow", Rule::Choice1LastRow,  // Buy1 so dear that Choice1 finds the purse below 1000
-     {click(Buy1), {show(Tally5), story(T17), hide(Buy4, Buy3, Buy1, Buy2), show(Card1), purse(-9000), showPurse(),
-                    hide(Picture6), show(Picture5, Rumburk, Jirikov, Slukonv)}}},
+     {click(Buy1), purse(-7000), purse(-9000)}},
     {"PurseLimit", Rule::PurseLimit,  // Dál fills the purse to the brim
-     {click(Dal), {story(T02), hide(Dal), show(Visit3, Visit1, Visit2, Panelak), purse(INT16_MAX), showPurse()}}},
+     {click(Dal), purse(+10000), purse(INT16_MAX)}},
     {"TextsShown", Rule::TextsShown,  // Choice4 tells Choice3's story, so T13 never shows
-     {click(Choice4), {story(T25), show(Dal), hide(Choice4, Choice2, Choice3), show(Tally7), hide(Picture9)}}},
+     {click(Choice4), story(T13), story(T25)}},
     {"SilentButtons", Rule::SilentButtons,  // Jiříkov given a handler
-     {click(Jirikov), {story(T03)}}},
+     {click(Jirikov), std::nullopt, story(T03)}},
     {"DescriptionOfCard", Rule::DescriptionOfCard,  // the second card described as the first
-     {mouseMove(Card2), {show(Popis), describe(D1)}}},
+     {mouseMove(Card2), describe(D2), describe(D1)}},
     {"GameGoesOn", Rule::GameGoesOn,  // a step the runtime refuses: the frame cannot be shown or hidden
-     {click(Smula), {hide(Smula), story(T18), show(Frame1)}}},
+     {click(Smula), std::nullopt, single(show(Frame1))}},
 };
+
+// The real story with the slip made; fails the test if the row no longer holds the step to change.
+std::vector<Handler> slipped(const Slip& slip) {
+    std::vector<Handler> story(handlers().begin(), handlers().end());
+    auto row = std::ranges::find_if(story, [&](const Handler& h) { return h.trigger == slip.trigger; });
+    if (row == story.end()) row = story.insert(story.end(), Handler{slip.trigger, {}});
+    Handler& h = *row;
+    if (!slip.from) {
+        if (h.count == Handler::kMaxSteps) ADD_FAILURE() << handlerName(h.trigger) << " has no room for a step";
+        else h.steps[h.count++] = *slip.to;
+        return story;
+    }
+    const auto end = h.steps.begin() + h.count;
+    const auto at = std::find(h.steps.begin(), end, *slip.from);
+    if (at == end) {
+        ADD_FAILURE() << handlerName(h.trigger) << " no longer has the step the slip changes";
+    } else if (slip.to) {
+        *at = *slip.to;
+    } else {
+        std::move(at + 1, end, at);
+        --h.count;
+    }
+    return story;
+}
+
+// Every rule on the one exploration of the real story, in one process: a test per rule would
+// explore the whole game again for each.
+TEST(StoryRules, HoldInEveryStateOfTheGame) {
+    for (const RuleCase& c : kRules) EXPECT_EQ(breachesOf(findingsOfGame(), c.rule), "") << c.name;
+}
 
 class StoryRule : public ::testing::TestWithParam<RuleCase> {};
 
-TEST_P(StoryRule, HoldsInEveryStateOfTheGame) {
-    EXPECT_EQ(breachesOf(findingsOfGame(), GetParam().rule), "");
-}
-
 TEST_P(StoryRule, FailsOnAStoryThatBreaksIt) {
-    std::vector<Handler> slipped(handlers().begin(), handlers().end());
-    const Handler& slip = GetParam().slip;
-    auto same = std::ranges::find_if(slipped, [&](const Handler& h) { return h.trigger == slip.trigger; });
-    if (same != slipped.end()) *same = slip;
-    else slipped.push_back(slip);
-
-    const Exploration x = explore(slipped);
+    const std::vector<Handler> story = slipped(GetParam().slip);  // the exploration reads it to the end
+    const Exploration x = explore(story);
     EXPECT_NE(breachesOf(examine(x), GetParam().rule), "");
 }
 
