@@ -141,10 +141,11 @@ EMSCRIPTEN_KEEPALIVE void tolm_touch(int control) {
 // Where the focus goes when a game starts.
 EMSCRIPTEN_KEEPALIVE int tolm_first_focus() { return form ? indexOr(layout::firstFocus(form->visibility())) : kNone; }
 
-// Where the focus goes after an event, given what had it before (-1: nothing); -1 leaves it.
-EMSCRIPTEN_KEEPALIVE int tolm_focus_after(int focused) {
+// Where the focus goes after an event, given what had it before and the button the event pressed
+// (-1: nothing, or no choice); -1 leaves it.
+EMSCRIPTEN_KEEPALIVE int tolm_focus_after(int focused, int pressed) {
     if (!form || form->ended()) return kNone;
-    return indexOr(layout::focusAfterEvent(controlOf(focused), form->visibility()));
+    return indexOr(layout::focusAfterEvent(controlOf(focused), controlOf(pressed), form->visibility()));
 }
 
 // Where an arrow key (in the order of the description's "arrows") moves the focus from a button.
