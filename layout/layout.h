@@ -59,17 +59,19 @@ using Content = std::variant<Empty, content::Text, content::Picture>;
 
 inline constexpr int kNoTab = -1;
 
+// A row names only what differs from the defaults: in the window, hidden at start, no caption,
+// the kind's own font and colours, no tooltip, out of the tab chain.
 struct ControlRow {
     Control control;
     Kind kind;
-    Container in;
+    Container in = Container::Window;
     Twips rect;
-    bool visibleAtStart;
-    Content caption;  // the caption at start, or the picture a box holds
-    std::optional<Font> font;
-    BackColour back;
-    std::optional<content::Text> tooltip;
-    int tab;
+    bool visibleAtStart = false;
+    Content caption = Empty{};  // the caption at start, or the picture a box holds
+    std::optional<Font> font = std::nullopt;
+    BackColour back = SystemColour::Default;
+    std::optional<content::Text> tooltip = std::nullopt;
+    int tab = kNoTab;
     // The caption's colour, where the back colour is too dark for the kind's own text colour.
     std::optional<Rgb> fore = std::nullopt;
 };
