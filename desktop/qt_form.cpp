@@ -107,7 +107,8 @@ void QtForm::deliver(engine::Trigger trigger) {
 }
 
 void MessageBoxReporter::report(const RuntimeError& error) {
-    QMessageBox::critical(parent_, QStringLiteral("Tolm"), QString::fromStdString(content::runtimeErrorMessage(error.number)));
+    QMessageBox::critical(parent_, QStringLiteral("Tolm"),
+                          QString::fromStdString(content::runtimeErrorMessage(error.number)));
 }
 
 }  // namespace tolm::desktop

@@ -14,6 +14,18 @@
 namespace tolm::layout {
 
 enum class Kind : std::uint8_t { Label, Button, PictureBox, Frame, Shape };
+
+// A kind's name wherever the layout is written out: for the page, the tests and the translators.
+constexpr std::string_view kindName(Kind kind) {
+    switch (kind) {
+        case Kind::Label: return "label";
+        case Kind::Button: return "button";
+        case Kind::PictureBox: return "picture";
+        case Kind::Frame: return "frame";
+        case Kind::Shape: return "shape";
+    }
+    return {};
+}
 enum class Container : std::uint8_t { Window, Frame1 };
 
 // Positions are twips relative to the container; 15 twips make one pixel at 96 dpi.

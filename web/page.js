@@ -370,7 +370,7 @@ createTolm({ page }).then((module) => {
   speakAsThePageDoes();
   // The story's own state, for the page's tests to hold what it shows against.
   window.tolm = Object.freeze({
-    state: () => tolm.UTF8ToString(tolm._tolm_state()),
+    state: () => JSON.parse(tolm.UTF8ToString(tolm._tolm_state())),
     failNextOperation: () => tolm._tolm_fail_next_operation(),
     description: window_,
   });

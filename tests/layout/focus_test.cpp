@@ -44,8 +44,7 @@ TEST(Focus, AfterAChoiceGoesOnToTheNextChoiceShownAndToKonecOnlyWhenNoneIsLeft) 
         {"a leftover the choice covered hands it on", Choice6, Visit1, {Choice6, Zpet, Vyrazit, Konec}, Vyrazit},
         {"a leftover still in front keeps it", Vyrazit, Visit1, {Zpet, Vyrazit, Konec}, std::nullopt},
         {"the covered button pressed keeps it", Zpet, Zpet, {Zpet, Vyrazit, Konec}, std::nullopt},
-        {"a covered button reached by Tab keeps it past a pointer move", Zpet, std::nullopt,
-         {Zpet, Vyrazit, Konec}, std::nullopt},
+        {"one reached by Tab keeps it past a pointer move", Zpet, std::nullopt, {Zpet, Vyrazit, Konec}, std::nullopt},
     };
     for (const AfterEvent& c : cases)
         EXPECT_EQ(focusAfterEvent(c.focused, c.pressed, shownOf(c.shown)), c.expected) << c.what;
@@ -53,7 +52,8 @@ TEST(Focus, AfterAChoiceGoesOnToTheNextChoiceShownAndToKonecOnlyWhenNoneIsLeft) 
 
 TEST(Focus, AChoiceIsInFrontWhereNoShownControlBeforeItInWindowOrderLiesOverIt) {
     const Shown square = shownOf({Choice6, Usmrtit, Pokracovat, Zabit, Jit, Konec, Shape1, L, P});
-    for (const Control c : {Choice6, Usmrtit, Pokracovat, Konec, L, P}) EXPECT_TRUE(inFront(c, square)) << controlName(c);
+    for (const Control c : {Choice6, Usmrtit, Pokracovat, Konec, L, P})
+        EXPECT_TRUE(inFront(c, square)) << controlName(c);
     for (const Control c : {Zabit, Jit}) EXPECT_FALSE(inFront(c, square)) << controlName(c);
     EXPECT_TRUE(inFront(Zabit, shownOf({Zabit, Jit, Konec}))) << "nothing before it is shown";
     EXPECT_FALSE(inFront(Zpet, shownOf({Zpet, Vyrazit}))) << "Vyrazit covers Zpět completely";
@@ -93,7 +93,8 @@ TEST(Focus, ArrowsWalkTheTabChainRoundItOverEveryShownButtonKonecIncluded) {
 
 TEST(Focus, TheChainHoldsEveryButtonInRisingTabPositionAndTheReadingOrderEveryControl) {
     ASSERT_EQ(tabChain().size(), 36u);
-    for (std::size_t i = 1; i < tabChain().size(); ++i) EXPECT_LT(rowOf(tabChain()[i - 1]).tab, rowOf(tabChain()[i]).tab);
+    for (std::size_t i = 1; i < tabChain().size(); ++i)
+        EXPECT_LT(rowOf(tabChain()[i - 1]).tab, rowOf(tabChain()[i]).tab);
     for (Control c : tabChain()) EXPECT_EQ(rowOf(c).kind, Kind::Button);
 
     ASSERT_EQ(readingOrder().size(), kControlCount);

@@ -10,7 +10,8 @@ const { run, expect, expectEqual } = require("./harness.cjs");
 const playthroughs = JSON.parse(fs.readFileSync(process.argv[3], "utf8"));
 const kLayouts = [["window", 1280, 800], ["column", 600, 800]];
 
-const state = (browser) => browser.eval("window.tolm.state()");
+// The story's whole state, as text that two moments compare by.
+const state = (browser) => browser.eval("JSON.stringify(window.tolm.state())");
 
 // The shown buttons, each with what lies in front at its centre and the button that window order
 // puts in front of its place.
