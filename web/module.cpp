@@ -40,7 +40,9 @@ public:
 
 class DialogReporter : public runtime::Reporter {
 public:
-    void report(const runtime::RuntimeError& error) override { tolm_page_error(content::runtimeErrorMessage(error.number).c_str()); }
+    void report(const runtime::RuntimeError& error) override {
+        tolm_page_error(content::runtimeErrorMessage(error.number).c_str());
+    }
 };
 
 ScriptPage page;
@@ -136,7 +138,8 @@ EMSCRIPTEN_KEEPALIVE void tolm_pointer(int control) {
 EMSCRIPTEN_KEEPALIVE void tolm_touch(int control) {
     if (!form) return;
     const auto c = shownControl(control);
-    engine::raise(*form, c && engine::handlerFor(engine::mouseMove(*c)) ? engine::mouseMove(*c) : engine::kFormMouseMove);
+    engine::raise(*form,
+                  c && engine::handlerFor(engine::mouseMove(*c)) ? engine::mouseMove(*c) : engine::kFormMouseMove);
 }
 
 // Where the focus goes when a game starts.

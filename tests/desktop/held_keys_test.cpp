@@ -32,7 +32,8 @@ enum class Repeats { BarePresses, MarkedPairs };
 TEST(HeldKeys, AHoldTakesOneChoiceAndTheNextPressTheNext) {
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
         for (Repeats repeats : {Repeats::BarePresses, Repeats::MarkedPairs}) {
-            SCOPED_TRACE(::testing::Message() << "key " << key << (repeats == Repeats::BarePresses ? ", bare" : ", marked"));
+            SCOPED_TRACE(::testing::Message()
+                         << "key " << key << (repeats == Repeats::BarePresses ? ", bare" : ", marked"));
             testing::WidgetDriver game;
             send(game, QEvent::KeyPress, key);
             for (int i = 0; i < 30; ++i) {
