@@ -101,12 +101,15 @@ bool QtForm::eventFilter(QObject* watched, QEvent* event) {
 void QtForm::deliver(engine::Trigger trigger) {
     const std::optional<Control> focused = window_.controlOf(window_.focusWidget());
     engine::raise(*this, trigger);
-    // A choice often hides its own button; the focus then goes on to the next choice shown.
-    if (!ended()) window_.focus(layout::focusAfterEvent(focused, window_.shown()));
+    // A choice often hides its own button, or covers one a screen reader's press left the focus
+    // on; the focus then goes on to the next choice shown.
+    const std::optional<Control> pressed = trigger.event == engine::Event::Click ? trigger.control : std::nullopt;
+    if (!ended()) window_.focus(layout::focusAfterEvent(focused, pressed, window_.shown()));
 }
 
 void MessageBoxReporter::report(const RuntimeError& error) {
-    QMessageBox::critical(parent_, QStringLiteral("Tolm"), QString::fromStdString(content::runtimeErrorMessage(error.number)));
+    QMessageBox::critical(parent_, QStringLiteral("Tolm"),
+                          QString::fromStdString(content::runtimeErrorMessage(error.number)));
 }
 
 }  // namespace tolm::desktop

@@ -78,8 +78,12 @@ std::optional<Control> afterArrow(Control from, Arrow arrow, const Shown& shown)
 
 std::optional<Control> firstFocus(const Shown& shown) { return nextChoice(std::nullopt, shown); }
 
-std::optional<Control> focusAfterEvent(std::optional<Control> focused, const Shown& shown) {
-    if (!focused || shown[indexOf(*focused)]) return std::nullopt;
+std::optional<Control> focusAfterEvent(std::optional<Control> focused, std::optional<Control> pressed,
+                                       const Shown& shown) {
+    if (!focused) return std::nullopt;
+    const bool hidden = !shown[indexOf(*focused)];
+    const bool leftCovered = pressed && pressed != focused && !inFront(*focused, shown);
+    if (!hidden && !leftCovered) return std::nullopt;
     return nextChoice(focused, shown);
 }
 

@@ -41,8 +41,12 @@ std::optional<Control> firstFocus(const Shown& shown);
 // After an event: a choice that hid the focused button hands the focus on to the next choice
 // shown in tab order that is in front at its place, or to Konec when none is left. A covered
 // choice gets the focus only by Tab or the arrows, so a player of the mouse never sees the
-// stacking change. Nothing moves while the focused button
-// stays shown, or when no button had the focus.
-std::optional<Control> focusAfterEvent(std::optional<Control> focused, const Shown& shown);
+// stacking change. For the same reason a focused button that a choice has left covered hands the
+// focus on too, unless it is the one pressed: a screen reader's press leaves the focus where it
+// was, and a leftover holding it would be drawn in front, in the way of the choice a click there
+// means. Nothing moves while the focused button stays shown and in front, after any other event
+// (pressed: none), or when no button had the focus.
+std::optional<Control> focusAfterEvent(std::optional<Control> focused, std::optional<Control> pressed,
+                                       const Shown& shown);
 
 }  // namespace tolm::layout

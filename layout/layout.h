@@ -14,6 +14,18 @@
 namespace tolm::layout {
 
 enum class Kind : std::uint8_t { Label, Button, PictureBox, Frame, Shape };
+
+// A kind's name wherever the layout is written out: for the page, the tests and the translators.
+constexpr std::string_view kindName(Kind kind) {
+    switch (kind) {
+        case Kind::Label: return "label";
+        case Kind::Button: return "button";
+        case Kind::PictureBox: return "picture";
+        case Kind::Frame: return "frame";
+        case Kind::Shape: return "shape";
+    }
+    return {};
+}
 enum class Container : std::uint8_t { Window, Frame1 };
 
 // Positions are twips relative to the container; 15 twips make one pixel at 96 dpi.
@@ -59,17 +71,19 @@ using Content = std::variant<Empty, content::Text, content::Picture>;
 
 inline constexpr int kNoTab = -1;
 
+// A row names only what differs from the defaults: in the window, hidden at start, no caption,
+// the kind's own font and colours, no tooltip, out of the tab chain.
 struct ControlRow {
     Control control;
     Kind kind;
-    Container in;
+    Container in = Container::Window;
     Twips rect;
-    bool visibleAtStart;
-    Content caption;  // the caption at start, or the picture a box holds
-    std::optional<Font> font;
-    BackColour back;
-    std::optional<content::Text> tooltip;
-    int tab;
+    bool visibleAtStart = false;
+    Content caption = Empty{};  // the caption at start, or the picture a box holds
+    std::optional<Font> font = std::nullopt;
+    BackColour back = SystemColour::Default;
+    std::optional<content::Text> tooltip = std::nullopt;
+    int tab = kNoTab;
     // The caption's colour, where the back colour is too dark for the kind's own text colour.
     std::optional<Rgb> fore = std::nullopt;
 };

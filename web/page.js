@@ -271,17 +271,18 @@ function start() {
   focusControl(tolm._tolm_first_focus());
 }
 
-// Every event runs its handler to the end before the focus is looked at again.
-function deliver(run) {
+// Every event runs its handler to the end before the focus is looked at again; pressed is the
+// button a click chose (kNone for any other event).
+function deliver(run, pressed = kNone) {
   if (!playing) return;
   const focusedBefore = controlOf(document.activeElement);
   run();
-  focusControl(tolm._tolm_focus_after(focusedBefore));
+  focusControl(tolm._tolm_focus_after(focusedBefore, pressed));
 }
 
 game.addEventListener("click", (e) => {
   const i = controlOf(e.target);
-  if (i >= 0 && window_.controls[i].kind === "button") deliver(() => tolm._tolm_click(i));
+  if (i >= 0 && window_.controls[i].kind === "button") deliver(() => tolm._tolm_click(i), i);
 });
 
 // The story decides what a move means: over a card it describes the card, over the bare window
@@ -369,7 +370,7 @@ createTolm({ page }).then((module) => {
   speakAsThePageDoes();
   // The story's own state, for the page's tests to hold what it shows against.
   window.tolm = Object.freeze({
-    state: () => tolm.UTF8ToString(tolm._tolm_state()),
+    state: () => JSON.parse(tolm.UTF8ToString(tolm._tolm_state())),
     failNextOperation: () => tolm._tolm_fail_next_operation(),
     description: window_,
   });

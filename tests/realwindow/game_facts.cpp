@@ -15,39 +15,12 @@
 #include "layout/focus.h"
 #include "layout/layout.h"
 #include "memory/memory_form.h"
+#include "runtime/json.h"
 #include "tests/support/story_cases.h"
 
 namespace {
 
 using namespace tolm;
-
-std::string quoted(std::string_view s) {
-    std::string out = "\"";
-    for (const char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-std::string_view kindName(layout::Kind k) {
-    switch (k) {
-        case layout::Kind::Label: return "label";
-        case layout::Kind::Button: return "button";
-        case layout::Kind::PictureBox: return "picture";
-        case layout::Kind::Frame: return "frame";
-        case layout::Kind::Shape: return "shape";
-    }
-    return "";
-}
 
 // The row's place in the window, in pixels: the frame's children sit inside Frame1.
 layout::Twips inWindow(const layout::ControlRow& row) {
@@ -60,7 +33,7 @@ layout::Twips inWindow(const layout::ControlRow& row) {
 }
 
 // The picture box in front at the scene's place, if one is shown there.
-std::string frontPicture(const memory::MemoryForm& form) {
+std::optional<Control> frontPicture(const memory::MemoryForm& form) {
     const layout::Twips place = inWindow(layout::rowOf(Control::Picture1));
     for (const layout::ControlRow& row : layout::kLayout) {
         const layout::Twips r = inWindow(row);
@@ -68,42 +41,80 @@ std::string frontPicture(const memory::MemoryForm& form) {
                               r.top < place.top + place.height && place.top < r.top + r.height;
         if (row.kind == layout::Kind::PictureBox && overlaps && form.visible(row.control) &&
             layout::inFront(row.control, form.visibility()))
-            return quoted(controlName(row.control));
+            return row.control;
     }
-    return "null";
+    return std::nullopt;
 }
 
 // Every ending's path as the story plays it, step by step: the choice, the shown buttons that lie
 // behind another one before it is made, the story after it (its words and its key), the purse
 // shown, whether the choice stays shown, and the picture in front. An ending reached again by
 // another way is marked "again".
-std::string scenes() {
-    std::string json = ",\n\"endings\": [\n";
-    const std::vector<testing::Playthrough> all = testing::playthroughs();
+void endings(Json& j) {
+    j.key("endings");
+    j.beginArray();
     std::vector<std::optional<content::Text>> reached;
-    for (const testing::Playthrough& p : all) {
+    for (const testing::Playthrough& p : testing::playthroughs()) {
         headless::RecordingReporter reporter;
         memory::MemoryForm form{reporter};
         engine::raise(form, engine::kFormLoad);
         const bool again = std::find(reached.begin(), reached.end(), p.lastStory) != reached.end();
         reached.push_back(p.lastStory);
-        json += "{\"ending\": " + quoted(p.ending) + ", \"again\": " + (again ? "true" : "false") + ", \"steps\": [";
+        j.beginObject();
+        j.field("ending", p.ending);
+        j.field("again", again);
+        j.key("steps");
+        j.beginArray();
         for (const auto& [choice, purse] : p.steps) {
-            std::string behind;
+            j.beginObject();
+            j.field("choice", controlName(choice));
+            j.key("covered");
+            j.beginArray();
             for (const layout::ControlRow& row : layout::kLayout)
-                if (row.kind == layout::Kind::Button && form.visible(row.control) && !layout::inFront(row.control, form.visibility()))
-                    behind += (behind.empty() ? "" : ", ") + quoted(controlName(row.control));
+                if (row.kind == layout::Kind::Button && form.visible(row.control) &&
+                    !layout::inFront(row.control, form.visibility()))
+                    j.string(controlName(row.control));
+            j.endArray();
             engine::raise(form, engine::click(choice));
-            const auto key = form.captionKey(Control::P);
-            json += std::string(&choice == &p.steps.front().first ? "" : ",\n  ") + "{\"choice\": " +
-                    quoted(controlName(choice)) + ", \"covered\": [" + behind + "], \"story\": " +
-                    quoted(form.captionText(Control::P)) + ", \"key\": " + (key ? quoted(content::keyName(*key)) : "null") +
-                    ", \"purse\": " + quoted(form.captionText(Control::penize)) +
-                    ", \"stays\": " + (form.visible(choice) ? "true" : "false") + ", \"front\": " + frontPicture(form) + "}";
+            j.field("story", form.captionText(Control::P));
+            j.key("key");
+            if (const auto key = form.captionKey(Control::P))
+                j.string(content::keyName(*key));
+            else
+                j.null();
+            j.field("purse", form.captionText(Control::penize));
+            j.field("stays", form.visible(choice));
+            j.key("front");
+            if (const auto front = frontPicture(form))
+                j.string(controlName(*front));
+            else
+                j.null();
+            j.endObject();
         }
-        json += std::string("]}") + (&p == &all.back() ? "" : ",") + "\n";
+        j.endArray();
+        j.endObject();
     }
-    return json + "]";
+    j.endArray();
+}
+
+void control(Json& j, const layout::ControlRow& row) {
+    j.beginObject();
+    j.field("name", controlName(row.control));
+    j.field("kind", layout::kindName(row.kind));
+    const layout::Twips r = inWindow(row);
+    j.key("rect");
+    j.beginArray();
+    for (const int v : {r.left, r.top, r.width, r.height}) j.number(v);
+    j.endArray();
+    j.field("shownAtStart", row.visibleAtStart);
+    j.field("tab", row.tab);
+    if (const auto* key = std::get_if<content::Text>(&row.caption)) j.field("caption", content::text(*key));
+    if (const auto* picture = std::get_if<content::Picture>(&row.caption)) {
+        j.field("picture", content::pictureRow(*picture).stem);
+        j.field("altText", content::text(content::altText(*picture)));
+    }
+    if (row.tooltip) j.field("tooltip", content::text(*row.tooltip));
+    j.endObject();
 }
 
 }  // namespace
@@ -114,28 +125,26 @@ int main(int argc, char* argv[]) {
         if (!language) return 2;
         content::useLanguage(*language);
     }
-    std::string json = "{\"title\": " + quoted(layout::kWindowTitle) + ", \"client\": [" +
-                       std::to_string(layout::toPixels(layout::kRestoredClientArea.width)) + ", " +
-                       std::to_string(layout::toPixels(layout::kRestoredClientArea.height)) + "],\n\"controls\": [\n";
-    for (const layout::ControlRow& row : layout::kLayout) {
-        const layout::Twips r = inWindow(row);
-        json += "{\"name\": " + quoted(controlName(row.control)) + ", \"kind\": " + quoted(kindName(row.kind)) +
-                ", \"rect\": [" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-                std::to_string(r.width) + ", " + std::to_string(r.height) + "], \"shownAtStart\": " +
-                (row.visibleAtStart ? "true" : "false") + ", \"tab\": " + std::to_string(row.tab);
-        if (const auto* key = std::get_if<content::Text>(&row.caption)) json += ", \"caption\": " + quoted(content::text(*key));
-        if (const auto* picture = std::get_if<content::Picture>(&row.caption)) {
-            json += ", \"picture\": " + quoted(content::pictureRow(*picture).stem) +
-                    ", \"altText\": " + quoted(content::text(content::altText(*picture)));
-        }
-        if (row.tooltip) json += ", \"tooltip\": " + quoted(content::text(*row.tooltip));
-        json += row.control == Control::P ? "}\n" : "},\n";
-    }
-    json += "],\n\"texts\": {\n";
+    Json j;
+    j.beginObject();
+    j.field("title", layout::kWindowTitle);
+    j.key("client");
+    j.beginArray();
+    j.number(layout::toPixels(layout::kRestoredClientArea.width));
+    j.number(layout::toPixels(layout::kRestoredClientArea.height));
+    j.endArray();
+    j.key("controls");
+    j.beginArray();
+    for (const layout::ControlRow& row : layout::kLayout) control(j, row);
+    j.endArray();
+    j.key("texts");
+    j.beginObject();
     for (std::size_t i = 0; i < content::kTextCount; ++i) {
         const auto key = static_cast<content::Text>(i);
-        json += quoted(content::keyName(key)) + ": " + quoted(content::text(key)) + (i + 1 < content::kTextCount ? ",\n" : "\n");
+        j.field(content::keyName(key), content::text(key));
     }
-    json += "}" + scenes() + "}\n";
-    std::fputs(json.c_str(), stdout);
+    j.endObject();
+    endings(j);
+    j.endObject();
+    std::puts(j.take().c_str());
 }

@@ -5,34 +5,32 @@
 #include <cstdio>
 #include <string_view>
 
+#include "runtime/json.h"
 #include "tests/support/story_cases.h"
-#include "web/json.h"
 
 using namespace tolm;
 
 namespace {
 
 void printTexts() {
-    web::Json j;
-    const auto list = [&j](const char* name, content::Text first, content::Text last, bool firstKey) {
-        j.key(name, firstKey);
-        j.raw("[");
+    Json j;
+    const auto list = [&j](const char* name, content::Text first, content::Text last) {
+        j.key(name);
+        j.beginArray();
         for (auto key = static_cast<int>(first); key <= static_cast<int>(last); ++key) {
             const auto text = static_cast<content::Text>(key);
-            j.raw(key == static_cast<int>(first) ? "{" : ",{");
-            j.key("key", true);
-            j.string(content::keyName(text));
-            j.key("text");
-            j.string(content::text(text));
-            j.raw("}");
+            j.beginObject();
+            j.field("key", content::keyName(text));
+            j.field("text", content::text(text));
+            j.endObject();
         }
-        j.raw("]");
+        j.endArray();
     };
-    j.raw("{");
-    list("story", content::Text::T00, content::Text::T34, true);
-    list("descriptions", content::Text::D1, content::Text::D4, false);
-    list("tooltips", content::Text::H01, content::Text::H13, false);
-    j.raw("}");
+    j.beginObject();
+    list("story", content::Text::T00, content::Text::T34);
+    list("descriptions", content::Text::D1, content::Text::D4);
+    list("tooltips", content::Text::H01, content::Text::H13);
+    j.endObject();
     std::puts(j.take().c_str());
 }
 
@@ -50,34 +48,27 @@ int main(int argc, char* argv[]) {
         printTexts();
         return 0;
     }
-    web::Json j;
-    j.raw("[");
-    bool first = true;
+    Json j;
+    j.beginArray();
     for (const testing::Playthrough& p : testing::playthroughs()) {
-        j.raw(first ? "{" : ",{");
-        first = false;
-        j.key("ending", true);
-        j.string(p.ending);
+        j.beginObject();
+        j.field("ending", p.ending);
         j.key("steps");
-        j.raw("[");
-        for (std::size_t i = 0; i < p.steps.size(); ++i) {
-            j.raw(i == 0 ? "[" : ",[");
-            j.string(controlName(p.steps[i].first));
-            j.raw(",");
-            j.string(p.steps[i].second);
-            j.raw("]");
+        j.beginArray();
+        for (const auto& [choice, purse] : p.steps) {
+            j.beginArray();
+            j.string(controlName(choice));
+            j.string(purse);
+            j.endArray();
         }
-        j.raw("]");
-        j.key("story");
-        j.string(content::text(*p.lastStory));
+        j.endArray();
+        j.field("story", content::text(*p.lastStory));
         j.key("buttonsLeft");
-        j.raw("[");
-        for (std::size_t i = 0; i < p.buttonsLeft.size(); ++i) {
-            if (i != 0) j.raw(",");
-            j.string(controlName(p.buttonsLeft[i]));
-        }
-        j.raw("]}");
+        j.beginArray();
+        for (const Control c : p.buttonsLeft) j.string(controlName(c));
+        j.endArray();
+        j.endObject();
     }
-    j.raw("]");
+    j.endArray();
     std::puts(j.take().c_str());
 }

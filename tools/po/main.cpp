@@ -6,42 +6,33 @@
 
 #include "content/message.h"
 #include "content/text.h"
+#include "runtime/json.h"
 #include "tools/po/translator_notes.h"
 #include "tools/po/where_shown.h"
-#include "web/json.h"
 
 namespace {
 
 using namespace tolm;
 
 // One entry: the file its Czech lives in, its key, the Czech, and the notes for translators.
-void entry(web::Json& j, bool first, std::string_view file, std::string_view key, std::string_view czech,
-           const std::string& where) {
-    j.raw(first ? "{" : ",{");
-    j.key("file", true);
-    j.string(file);
-    j.key("key");
-    j.string(key);
-    j.key("czech");
-    j.string(czech);
+void entry(Json& j, std::string_view file, std::string_view key, std::string_view czech, const std::string& where) {
+    j.beginObject();
+    j.field("file", file);
+    j.field("key", key);
+    j.field("czech", czech);
     j.key("notes");
-    j.raw("[");
-    bool firstNote = true;
-    for (const std::string_view note : {std::string_view(where), po::translatorNote(key)}) {
-        if (note.empty()) continue;
-        if (!firstNote) j.raw(",");
-        j.string(note);
-        firstNote = false;
-    }
-    j.raw("]}");
+    j.beginArray();
+    for (const std::string_view note : {std::string_view(where), po::translatorNote(key)})
+        if (!note.empty()) j.string(note);
+    j.endArray();
+    j.endObject();
 }
 
 }  // namespace
 
 int main() {
-    web::Json j;
-    j.raw("[");
-    bool first = true;
+    Json j;
+    j.beginArray();
     for (std::size_t i = 0; i < content::kTextCount; ++i) {
         const auto key = static_cast<content::Text>(i);
         const std::string_view written = content::text(key, content::kCzech);
@@ -54,14 +45,13 @@ int main() {
             czech += bound ? ' ' : written[at];
             at += bound;
         }
-        entry(j, first, "content/texts.cpp", content::keyName(key), czech, po::whereShown(key));
-        first = false;
+        entry(j, "content/texts.cpp", content::keyName(key), czech, po::whereShown(key));
     }
     // Nothing has chosen another language: the messages come in Czech.
     for (std::size_t i = 0; i < content::kMessageCount; ++i) {
         const auto key = static_cast<content::Message>(i);
-        entry(j, false, "content/messages.cpp", content::messageName(key), content::message(key), "");
+        entry(j, "content/messages.cpp", content::messageName(key), content::message(key), "");
     }
-    j.raw("]");
+    j.endArray();
     std::puts(j.take().c_str());
 }

@@ -24,17 +24,6 @@ std::string join(const std::string& list, std::string_view item) {
     return list.empty() ? std::string(item) : list + ", " + std::string(item);
 }
 
-std::string_view kindName(layout::Kind kind) {
-    switch (kind) {
-        case layout::Kind::Label: return "label";
-        case layout::Kind::Button: return "button";
-        case layout::Kind::PictureBox: return "picture";
-        case layout::Kind::Frame: return "frame";
-        case layout::Kind::Shape: return "outline";
-    }
-    return "";
-}
-
 // The handlers that write the text into the story box or the description.
 std::string writtenBy(Text key) {
     std::string by;
@@ -46,7 +35,7 @@ std::string writtenBy(Text key) {
 }
 
 std::string box(const layout::ControlRow& row) {
-    std::string said = std::string(kindName(row.kind)) + " " + std::string(controlName(row.control)) + " (" +
+    std::string said = std::string(layout::kindName(row.kind)) + " " + std::string(controlName(row.control)) + " (" +
                        std::to_string(layout::toPixels(row.rect.width)) + "×" +
                        std::to_string(layout::toPixels(row.rect.height)) + " px";
     if (row.font)
@@ -58,11 +47,13 @@ std::string box(const layout::ControlRow& row) {
 }  // namespace
 
 std::string whereShown(Text key) {
-    const std::string length = "Czech: " + std::to_string(codePoints(content::text(key, content::kCzech))) + " characters.";
+    const std::string length =
+        "Czech: " + std::to_string(codePoints(content::text(key, content::kCzech))) + " characters.";
     const std::string by = writtenBy(key);
     if (key <= Text::T34)
-        return "Story text, in the story box P (" + std::to_string(layout::toPixels(layout::rowOf(Control::P).rect.width)) +
-               "×" + std::to_string(layout::toPixels(layout::rowOf(Control::P).rect.height)) + " px, URW Bookman), " +
+        return "Story text, in the story box P (" +
+               std::to_string(layout::toPixels(layout::rowOf(Control::P).rect.width)) + "×" +
+               std::to_string(layout::toPixels(layout::rowOf(Control::P).rect.height)) + " px, URW Bookman), " +
                (by.empty() ? std::string("as the game opens") : "after " + by) + ". " + length +
                " It must fit the box at every scale: keep close to the Czech length, so the scene keeps its look.";
     if (key <= Text::D4)
@@ -77,7 +68,8 @@ std::string whereShown(Text key) {
         if (const auto* caption = std::get_if<Text>(&row.caption); caption && *caption == key) {
             captionOf = join(captionOf, box(row));
             onAButton = row.kind == layout::Kind::Button;
-            oneLine = row.font && 2 * layout::lineHeight(layout::pixelSize(*row.font)) > layout::toPixels(row.rect.height);
+            oneLine =
+                row.font && 2 * layout::lineHeight(layout::pixelSize(*row.font)) > layout::toPixels(row.rect.height);
         }
         if (const auto* picture = std::get_if<content::Picture>(&row.caption);
             picture && content::altText(*picture) == key)
@@ -88,7 +80,8 @@ std::string whereShown(Text key) {
     if (!captionOf.empty())
         return "Caption of " + captionOf + ". " + length +
                (onAButton ? " It must fit the button at every scale, in two lines at most."
-                          : oneLine ? " It must fit at every scale, in one line." : " It must fit at every scale.");
+                : oneLine ? " It must fit at every scale, in one line."
+                          : " It must fit at every scale.");
     if (!tooltipOf.empty()) return "Tooltip (on a phone, shown by a long press) of " + tooltipOf + ". " + length;
     if (!spokenFor.empty()) return "What a screen reader says for " + spokenFor + ": never shown. " + length;
     return length;

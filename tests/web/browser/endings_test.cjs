@@ -35,7 +35,6 @@ run(async (browser) => {
 });
 
 // The story's own state and the page agree on the three texts.
-function windowStateMatches(seen, state) {
-  const [, , , story, purse, description] = state.split("\n");
-  return seen.story === story && seen.purse === purse && seen.description === description;
+function windowStateMatches(seen, { story, money, description }) {
+  return seen.story === story && seen.purse === money && seen.description === description;
 }

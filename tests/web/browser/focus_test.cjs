@@ -1,8 +1,9 @@
 // What has the focus can be seen, in the window and in the column: Tab through every scene with a
 // covered choice draws the focused choice in front of its place, and a click there takes it;
 // after every choice by mouse the stacking is the window's. A click where no button is keeps the
-// focus on its choice, a held key on Konec shows the end screen and stays there, and with forced
-// colours the buttons, the cards' captions and the focus can still be seen.
+// focus on its choice, a press that leaves the focus where it is leaves it on no covered choice, a
+// held key on Konec shows the end screen and stays there, and with forced colours the buttons, the
+// cards' captions and the focus can still be seen.
 "use strict";
 const fs = require("node:fs");
 const { run, expect, expectEqual } = require("./harness.cjs");
@@ -10,7 +11,8 @@ const { run, expect, expectEqual } = require("./harness.cjs");
 const playthroughs = JSON.parse(fs.readFileSync(process.argv[3], "utf8"));
 const kLayouts = [["window", 1280, 800], ["column", 600, 800]];
 
-const state = (browser) => browser.eval("window.tolm.state()");
+// The story's whole state, as text that two moments compare by.
+const state = (browser) => browser.eval("JSON.stringify(window.tolm.state())");
 
 // The shown buttons, each with what lies in front at its centre and the button that window order
 // puts in front of its place.
@@ -110,6 +112,26 @@ async function aClickWhereNoButtonIsKeepsTheFocus(browser, layout) {
   expect((await browser.seen()).story !== before, `${layout}: Enter still takes ${focused}`);
 }
 
+// A screen reader's or a script's press clicks a button without moving the focus. Played so into
+// the town, the focus must not stay on Chi, chi!, which the town's buttons cover: there it would be
+// drawn in front, and a click at Vyrazit's place would take Chi, chi!.
+async function aPressThatLeavesTheFocusLeavesNoCoveredChoiceInFront(browser) {
+  const pressAll = async (names) => {
+    for (const name of names) await browser.eval(`document.querySelector('#game [data-name="${name}"]').click()`);
+  };
+  const kIntoTown = ["Vyjít", "Jít", "Pokračovat", "Choice3", "Dál", "Visit1"];
+  await browser.load();
+  await pressAll([...kIntoTown, "Vyrazit"]);
+  const vyrazit = (await browser.seen()).story;
+  await browser.load();
+  await pressAll(kIntoTown);
+  const focused = (await browser.seen()).focused;
+  const covered = (await places(browser)).filter((b) => b.front !== b.name).map((b) => b.name);
+  expect(!covered.includes(focused), `in the town the focus stays on ${focused}, which lies behind another`);
+  await browser.click("Vyrazit");
+  expectEqual((await browser.seen()).story, vyrazit, "a click at Vyrazit's place");
+}
+
 async function press(browser, type, key, code, extra = {}) {
   const text = type === "keyDown" && key === "Enter" ? "\r" : type === "keyDown" && key === " " ? " " : undefined;
   const keyCode = key === "Enter" ? 13 : 32;
@@ -161,6 +183,7 @@ run(async (browser) => {
     await aClickWhereNoButtonIsKeepsTheFocus(browser, layout);
   }
   await browser.resize(1280, 800);
+  await aPressThatLeavesTheFocusLeavesNoCoveredChoiceInFront(browser);
   await aHeldKeyOnKonecStaysOnTheEndScreen(browser);
   await forcedColoursStayPlayable(browser);
 });

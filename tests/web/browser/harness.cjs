@@ -327,18 +327,18 @@ function seededRandom(seed) {
 
 function pageDiffers(n, what) {
   const game = document.getElementById("game");
-  const [bits, purse, status, story, money, description] = window.tolm.state().split("\n");
+  const { shown, purse, ended, story, money, description } = window.tolm.state();
   for (const e of game.querySelectorAll("[data-control]")) {
-    if (e.hidden !== (bits[Number(e.dataset.control)] === "0"))
+    if (e.hidden === shown[Number(e.dataset.control)])
       return `event ${n} (${what}): ${e.dataset.name} is ${e.hidden ? "hidden" : "shown"} on the page`;
   }
   const text = (name) => game.querySelector(`[data-name="${name}"]`).textContent;
   if (text("P") !== story || text("peníze") !== money || text("Popis") !== description)
     return `event ${n} (${what}): the texts differ from the story's`;
-  if (String(Number(money)) !== money || Number(money) !== Number(purse))
+  if (String(Number(money)) !== money || Number(money) !== purse)
     return `event ${n} (${what}): the purse shows ${money} and holds ${purse}`;
   const focused = document.activeElement;
-  if (status === "playing" && focused !== document.body && game.contains(focused) && focused.hidden)
+  if (!ended && focused !== document.body && game.contains(focused) && focused.hidden)
     return `event ${n} (${what}): the focus is on the hidden ${focused.dataset.name}`;
   return null;
 }

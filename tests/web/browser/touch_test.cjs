@@ -14,7 +14,8 @@ const kToTown = ["Vyjít", "Jít", "Pokračovat", "Choice4", "Dál", "Visit2", "
 const frame = (browser) => browser.eval("new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)))");
 const column = (browser) => browser.eval("getComputedStyle(document.getElementById('game')).display === 'grid'");
 const hint = (browser) => browser.eval("document.getElementById('hint').hidden ? null : document.getElementById('hint').textContent");
-const state = (browser) => browser.eval("window.tolm.state()");
+// The story's whole state, as text that two moments compare by.
+const state = (browser) => browser.eval("JSON.stringify(window.tolm.state())");
 
 async function turnTheScreenInMidGame(browser) {
   await browser.phone(390, 844);
