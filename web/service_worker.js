@@ -41,16 +41,22 @@ self.addEventListener("fetch", (event) => {
 // Every file of the build, each checked against its hash: from the browser's HTTP cache where the
 // page has just fetched it, so that a first visit fetches nothing twice, else (or where that copy
 // is another build's) from the server. A file the server has from another build fails the
-// install, and the browser tries again on a later visit.
+// install, and the browser tries again on a later visit; what it had cached of the build goes,
+// since no other worker fills a cache of this name.
 async function precache() {
   const cache = await caches.open(kCache);
-  await Promise.all(Object.entries(kFiles).map(async ([file, hash]) => {
-    // The page is fetched by the folder's address, as the player's browser fetched it.
-    const url = new URL(file === "index.html" ? "./" : file, kSite);
-    const response = await fetchOfThisBuild(url, hash, "force-cache") ?? await fetchOfThisBuild(url, hash, "no-cache");
-    if (!response) throw new Error(`${file} on the server is not this build's`);
-    await cache.put(new URL(file, kSite), response);
-  }));
+  try {
+    await Promise.all(Object.entries(kFiles).map(async ([file, hash]) => {
+      // The page is fetched by the folder's address, as the player's browser fetched it.
+      const url = new URL(file === "index.html" ? "./" : file, kSite);
+      const response = await fetchOfThisBuild(url, hash, "force-cache") ?? await fetchOfThisBuild(url, hash, "no-cache");
+      if (!response) throw new Error(`${file} on the server is not this build's`);
+      await cache.put(new URL(file, kSite), response);
+    }));
+  } catch (error) {
+    await caches.delete(kCache);
+    throw error;
+  }
   // A worker that took over meanwhile deletes the caches it does not know.
   if (!(await caches.has(kCache))) throw new Error(`${kCache} was deleted while it was filled`);
 }

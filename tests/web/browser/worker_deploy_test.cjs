@@ -1,0 +1,40 @@
+// A new build uploaded file by file in name order, its worker going live before its module and its
+// WebAssembly: the new worker keeps nothing until every file on the server is its build's, the old
+// build serves each reload whole meanwhile, and once the upload is done the new build takes over,
+// whole, and the old build's cache goes.
+//   node worker_deploy_test.cjs SITE WRITE_SERVICE_WORKER_MJS SERVICE_WORKER_JS
+"use strict";
+const { expectEqual, run, waitFor } = require("./harness.cjs");
+const { Builds, Loads, askForEveryFile, evalIn, playing, settledWorker } = require("./builds.cjs");
+
+const builds = new Builds(...process.argv.slice(2));
+
+// A reload, and the browser's look for a new worker that a page load makes, awaited to its end.
+async function reload(browser) {
+  const loaded = browser.client.Page.loadEventFired();
+  await browser.client.Page.reload();
+  await loaded;
+  await playing(browser.client);
+  await evalIn(browser.client, undefined, "navigator.serviceWorker.getRegistration().then((r) => r.update()).then(() => true, () => true)");
+  return settledWorker(browser.client);
+}
+
+run(async (browser) => {
+  const loads = new Loads(browser.client, browser.origin);
+  await browser.load();
+  await settledWorker(browser.client);
+  const last = builds.files.at(-1);
+  for (const file of builds.files) {
+    builds.upload(file);
+    const { caches } = await reload(browser);
+    expectEqual(caches, file === last ? [builds.caches.A, builds.caches.B].sort() : [builds.caches.A],
+      `the caches once ${file} is uploaded`);
+  }
+  await askForEveryFile(browser.client, undefined, builds.files);
+  await reload(browser);
+  await askForEveryFile(browser.client, undefined, builds.files);
+  await waitFor("the old build's cache gone", async () =>
+    JSON.stringify((await settledWorker(browser.client)).caches) === JSON.stringify([builds.caches.B]));
+  const seen = (await loads.all()).map((load) => builds.judge(load));
+  expectEqual(seen, [...Array(builds.files.length + 1).fill("A"), "B"], "the build of each page load");
+}, { site: builds.live, timeLimitMs: 240000, finish: () => builds.remove() });
