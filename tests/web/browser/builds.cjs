@@ -81,10 +81,10 @@ class Builds {
     expect(page, `the load ${load.id} received no page: ${load.files.map((f) => f.file)}`);
     const build = this.buildOf(page.file, page.hash);
     expect(build === "A" || build === "B", `the load ${load.id} received a page of no build`);
-    const strays = load.files.filter((f) => ![build, "both"].includes(this.buildOf(f.file, f.hash)));
+    const strays = load.files.filter((f) => f.hash && ![build, "both"].includes(this.buildOf(f.file, f.hash)));
     if (strays.length) {
-      throw new Failure(`a page of build ${build} received ${strays.map((f) =>
-        `${f.file} of ${this.buildOf(f.file, f.hash) ?? "no build"}`).join(", ")}`);
+      throw new Failure(`the load ${load.id}, a page of build ${build}, received ${strays.map((f) =>
+        `${f.file} ${f.hash ? `of ${this.buildOf(f.file, f.hash) ?? "no build"}` : "unread"}`).join(", ")}`);
     }
     return build;
   }
@@ -142,11 +142,14 @@ function askForEveryFile(client, sessionId, files) {
   return evalIn(client, sessionId, `Promise.all(${JSON.stringify(wanted)}.map((f) => fetch(f).then((r) => r.arrayBuffer()))).then(() => true)`);
 }
 
-// The page is up, played by its module, and served by a worker.
+// The page is up, played by its module, served by a worker, and has every picture and face it
+// asked for.
 function playing(client, sessionId) {
   return waitFor("a page played by its module", async () => {
     try {
-      return await evalIn(client, sessionId, "document.readyState === 'complete' && !!window.tolm && !!navigator.serviceWorker.controller");
+      return await evalIn(client, sessionId, `document.readyState === 'complete' && !!window.tolm
+        && !!navigator.serviceWorker.controller && document.fonts.status === 'loaded'
+        && [...document.images].every((i) => !i.getAttribute('src') || i.complete)`);
     } catch {
       return false;  // between two documents
     }

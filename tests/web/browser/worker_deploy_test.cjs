@@ -10,7 +10,8 @@ const { Builds, Loads, askForEveryFile, evalIn, playing, settledWorker } = requi
 const builds = new Builds(...process.argv.slice(2));
 
 // A reload, and the browser's look for a new worker that a page load makes, awaited to its end.
-async function reload(browser) {
+async function reload(browser, loads) {
+  await loads.all();
   const loaded = browser.client.Page.loadEventFired();
   await browser.client.Page.reload();
   await loaded;
@@ -26,12 +27,12 @@ run(async (browser) => {
   const last = builds.files.at(-1);
   for (const file of builds.files) {
     builds.upload(file);
-    const { caches } = await reload(browser);
+    const { caches } = await reload(browser, loads);
     expectEqual(caches, file === last ? [builds.caches.A, builds.caches.B].sort() : [builds.caches.A],
       `the caches once ${file} is uploaded`);
   }
   await askForEveryFile(browser.client, undefined, builds.files);
-  await reload(browser);
+  await reload(browser, loads);
   await askForEveryFile(browser.client, undefined, builds.files);
   await waitFor("the old build's cache gone", async () =>
     JSON.stringify((await settledWorker(browser.client)).caches) === JSON.stringify([builds.caches.B]));
