@@ -9,9 +9,11 @@
 // only files whose bytes are its build's, so a site still being uploaded file by file installs
 // nothing and the build before it goes on serving. Once whole, the new build takes over at once:
 // open pages go on with their own build, and the next page opened or reloaded is the new one. A
-// page whose build's files are gone all the same (a cache the browser dropped) is reloaded, whole,
-// into the worker's build. No worker claims a page it did not load: that page came from the
-// network, maybe from another build than the worker's.
+// page the worker did not load (a first visit, or a page opened before the worker came) names its
+// build, which index.html carries, before it loads its module: the worker serves it from that
+// build's cache where it has the build whole, and otherwise the page loads again, whole, from the
+// worker's. A page whose build's files are gone all the same (a cache the browser dropped) is
+// reloaded, whole, into the worker's build.
 
 const kPrefix = "tolm-";
 // Which build each page came from, in a cache whose name is no build's, so that it outlives them.
@@ -29,6 +31,10 @@ self.addEventListener("install", (event) => {
 
 self.addEventListener("activate", (event) => {
   event.waitUntil(forgetClosedPages({ everyOtherBuild: true }));
+});
+
+self.addEventListener("message", (event) => {
+  event.waitUntil(adopt(event.source, event.data).then((whole) => event.ports[0]?.postMessage(whole)));
 });
 
 self.addEventListener("fetch", (event) => {
@@ -80,8 +86,10 @@ async function openPage(event) {
   return page;
 }
 
+// A page the worker did not load, and that has not named its build, is left to the network.
 async function serve(event) {
   const build = await buildOf(event.clientId);
+  if (!build) return fetch(event.request);
   const file = await fromBuild(build, event.request);
   if (file) return file;
   if (build === kCache || (await caches.has(build))) return fetch(event.request);
@@ -90,14 +98,27 @@ async function serve(event) {
   return Response.error();
 }
 
-// A request from no page, or from a page this worker did not answer, gets this worker's build.
+// A request from no page (the browser's own, for the icon or the manifest) gets this worker's build.
 async function buildOf(pageId) {
   if (!pageId) return kCache;
   if (!buildOfPage.has(pageId)) {
     const noted = await caches.match(pageKey(pageId), { cacheName: kPages });
-    buildOfPage.set(pageId, noted ? (await noted.json()).build : kCache);
+    buildOfPage.set(pageId, noted ? (await noted.json()).build : null);
   }
   return buildOfPage.get(pageId);
+}
+
+// A page the worker did not load, which names its build: whether the worker serves it from now on.
+// A build is whole where it is this worker's or an open page's; another cache of that name may be
+// a newer build still being filled.
+async function adopt(page, build) {
+  if (!page || typeof build !== "string") return false;
+  const pages = await caches.open(kPages);
+  const builds = await Promise.all((await pages.keys()).map(async (key) => (await (await pages.match(key)).json()).build));
+  if ((build !== kCache && !builds.includes(build)) || !(await caches.has(build))) return false;
+  await notePage(page.id, { build, since: Date.now(), seen: true });
+  await self.clients.claim();
+  return true;
 }
 
 // One cached page serves every language (?lang=en) and the folder's own address. Looked up
