@@ -30,7 +30,7 @@ self.addEventListener("install", (event) => {
 });
 
 self.addEventListener("activate", (event) => {
-  event.waitUntil(forgetClosedPages({ everyOtherBuild: true }));
+  event.waitUntil(byTurns(() => forgetClosedPages({ everyOtherBuild: true })));
 });
 
 self.addEventListener("message", (event) => {
@@ -111,7 +111,11 @@ async function buildOf(pageId) {
 // A page the worker did not load, which names its build: whether the worker serves it from now on.
 // A build is whole where it is this worker's or an open page's; another cache of that name may be
 // a newer build still being filled.
-async function adopt(page, build) {
+function adopt(page, build) {
+  return byTurns(() => adoptNow(page, build));
+}
+
+async function adoptNow(page, build) {
   if (!page || typeof build !== "string") return false;
   const pages = await caches.open(kPages);
   const builds = await Promise.all((await pages.keys()).map(async (key) => (await (await pages.match(key)).json()).build));
@@ -166,6 +170,15 @@ async function forgetClosedPages({ everyOtherBuild }) {
   await Promise.all(builds.filter((name) => !held.has(name)).map((name) => caches.delete(name)));
 }
 
+// What reads the pages' notes to change them or the caches goes one at a time, lest a page noted
+// meanwhile lose its build.
+let turns = Promise.resolve();
+function byTurns(job) {
+  const done = turns.then(job);
+  turns = done.catch(() => {});
+  return done;
+}
+
 // The pages' requests come in bursts; one tidying at a time, and one more after it for the
 // requests that came in while it ran.
 let tidying = null;
@@ -178,7 +191,7 @@ function tidy() {
   tidying = (async () => {
     do {
       tidyAgain = false;
-      await forgetClosedPages({ everyOtherBuild: false }).catch(() => {});
+      await byTurns(() => forgetClosedPages({ everyOtherBuild: false })).catch(() => {});
     } while (tidyAgain);
     tidying = null;
   })();
