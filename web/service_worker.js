@@ -7,9 +7,11 @@
 // address and serves every later request of that page from that cache, whichever build's worker
 // is active by then; a build's cache goes once no page of it is open. A new build's worker keeps
 // only files whose bytes are its build's, so a site still being uploaded file by file installs
-// nothing and the build before it goes on serving. Once whole, the new build takes over at once:
-// open pages go on with their own build, and the next page opened or reloaded is the new one. A
-// page the worker did not load (a first visit, or a page opened before the worker came) names its
+// nothing and the build before it goes on serving. Once whole, the new build is the one the next
+// page opened or reloaded gets, while open pages go on with their own; the worker that serves
+// them all stays until no page is open, and the new one then takes over. (Taking over sooner
+// would hand the open pages to the new worker, and for a moment the browser sends what they ask
+// for to the network, which has the new build.) A page the worker did not load (a first visit, or a page opened before the worker came) names its
 // build, which index.html carries, before it loads its module: the worker serves it from that
 // build's cache where it has the build whole, and otherwise the page loads again, whole, from the
 // worker's. A page whose build's files are gone all the same (a cache the browser dropped) is
@@ -18,6 +20,8 @@
 const kPrefix = "tolm-";
 // Which build each page came from, in a cache whose name is no build's, so that it outlives them.
 const kPages = "tolm.pages";
+// Where kPages also holds the name of the newest build installed whole.
+const kNewest = new URL("newest", self.location).href;
 // A page counts among the worker's clients only once its document is set up. Until then, for at
 // most this long, the build that answered its address is kept for it all the same.
 const kLoadingMs = 60000;
@@ -26,7 +30,7 @@ const kSite = new URL("./", self.location);
 const buildOfPage = new Map();  // what kPages holds, as far as this run of the worker has read it
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(precache().then(() => self.skipWaiting()));
+  event.waitUntil(precache());
 });
 
 self.addEventListener("activate", (event) => {
@@ -65,6 +69,7 @@ async function precache() {
   }
   // A worker that took over meanwhile deletes the caches it does not know.
   if (!(await caches.has(kCache))) throw new Error(`${kCache} was deleted while it was filled`);
+  await (await caches.open(kPages)).put(kNewest, new Response(kCache));
 }
 
 async function fetchOfThisBuild(url, hash, mode) {
@@ -78,12 +83,20 @@ async function sha256(bytes) {
   return Array.from(digest, (byte) => byte.toString(16).padStart(2, "0")).join("");
 }
 
-// A page's own address: this worker's build, which every later request of the page then keeps to.
+// A page's own address: the newest whole build, which every later request of the page keeps to.
 async function openPage(event) {
-  const page = await fromBuild(kCache, event.request);
+  const build = await newestBuild();
+  const page = await fromBuild(build, event.request);
   if (!page) return fetch(event.request);
-  if (event.resultingClientId) await notePage(event.resultingClientId, { build: kCache, since: Date.now(), seen: false });
+  if (event.resultingClientId) await notePage(event.resultingClientId, { build, since: Date.now(), seen: false });
   return page;
+}
+
+// This worker's build, or the one of a newer worker installed and waiting to take over.
+async function newestBuild() {
+  const newest = self.registration.waiting && (await caches.match(kNewest, { cacheName: kPages }));
+  const build = newest && (await newest.text());
+  return build && (await caches.has(build)) ? build : kCache;
 }
 
 // A page the worker did not load, and that has not named its build, is left to the network.
@@ -109,17 +122,16 @@ async function buildOf(pageId) {
 }
 
 // A page the worker did not load, which names its build: whether the worker serves it from now on.
-// A build is whole where it is this worker's or an open page's; another cache of that name may be
-// a newer build still being filled.
+// A build is whole where it is this worker's, the newest installed or an open page's; another
+// cache of that name may be a newer build still being filled.
 function adopt(page, build) {
   return byTurns(() => adoptNow(page, build));
 }
 
 async function adoptNow(page, build) {
   if (!page || typeof build !== "string") return false;
-  const pages = await caches.open(kPages);
-  const builds = await Promise.all((await pages.keys()).map(async (key) => (await (await pages.match(key)).json()).build));
-  if ((build !== kCache && !builds.includes(build)) || !(await caches.has(build))) return false;
+  const whole = [kCache, await newestBuild(), ...(await notes()).map(({ note }) => note.build)];
+  if (!whole.includes(build) || !(await caches.has(build))) return false;
   await notePage(page.id, { build, since: Date.now(), seen: true });
   await self.clients.claim();
   return true;
@@ -138,6 +150,14 @@ function pageKey(pageId) {
   return new URL(`page/${encodeURIComponent(pageId)}`, kSite).href;
 }
 
+// Every page noted, with its key in kPages.
+async function notes() {
+  const pages = await caches.open(kPages);
+  const keys = (await pages.keys()).filter((key) => key.url.startsWith(pageKey("")));
+  return Promise.all(keys.map(async (key) =>
+    ({ key, pageId: decodeURIComponent(key.url.slice(pageKey("").length)), note: await (await pages.match(key)).json() })));
+}
+
 async function notePage(pageId, note) {
   buildOfPage.set(pageId, note.build);
   await (await caches.open(kPages)).put(pageKey(pageId), new Response(JSON.stringify(note)));
@@ -150,11 +170,9 @@ async function notePage(pageId, note) {
 async function forgetClosedPages({ everyOtherBuild }) {
   const open = new Set((await self.clients.matchAll({ includeUncontrolled: true, type: "window" })).map((c) => c.id));
   const pages = await caches.open(kPages);
-  const held = new Set([kCache]);
+  const held = new Set([kCache, await newestBuild()]);
   const released = new Set();
-  for (const key of await pages.keys()) {
-    const pageId = decodeURIComponent(key.url.slice(pageKey("").length));
-    const note = await (await pages.match(key)).json();
+  for (const { key, pageId, note } of await notes()) {
     if (open.has(pageId)) {
       held.add(note.build);
       if (!note.seen) await notePage(pageId, { ...note, seen: true });

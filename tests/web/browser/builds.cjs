@@ -84,7 +84,7 @@ class Builds {
     const strays = load.files.filter((f) => f.hash && ![build, "both"].includes(this.buildOf(f.file, f.hash)));
     if (strays.length) {
       throw new Failure(`the load ${load.id}, a page of build ${build}, received ${strays.map((f) =>
-        `${f.file} ${f.hash ? `of ${this.buildOf(f.file, f.hash) ?? "no build"}` : "unread"}`).join(", ")}`);
+        `${f.file} ${f.hash ? `of ${this.buildOf(f.file, f.hash) ?? "no build"}` : "unread"} from the ${f.via}`).join(", ")}`);
     }
     return build;
   }
@@ -103,7 +103,7 @@ class Loads {
       const url = new URL(response.url);
       if (url.origin !== origin || response.status !== 200) return;
       const file = url.pathname === "/" ? "index.html" : decodeURIComponent(url.pathname.slice(1));
-      responses.set(`${sessionId}/${requestId}`, { id: `${sessionId ?? "main"}/${loaderId}`, file });
+      responses.set(`${sessionId}/${requestId}`, { id: `${sessionId ?? "main"}/${loaderId}`, file, via: response.fromServiceWorker ? "worker" : "network" });
     });
     client.on("Network.loadingFinished", ({ requestId }, sessionId) => {
       const response = responses.get(`${sessionId}/${requestId}`);
@@ -113,7 +113,7 @@ class Loads {
       // A body the browser no longer holds has a hash of no build.
       const body = client.Network.getResponseBody({ requestId }, sessionId).then(
         ({ body, base64Encoded }) => sha256(Buffer.from(body, base64Encoded ? "base64" : "utf8")), () => null)
-        .then((hash) => load.files.push({ file: response.file, hash }));
+        .then((hash) => load.files.push({ file: response.file, via: response.via, hash }));
       this.pending.add(body);
       body.finally(() => this.pending.delete(body));
     });
@@ -169,4 +169,21 @@ function settledWorker(client, sessionId) {
   }, 60000);
 }
 
-module.exports = { Builds, Loads, askForEveryFile, evalIn, playing, settledWorker };
+// The player leaves the game: the page goes to a blank one, and the new build's worker, waiting
+// for no page of the old one to be open, takes over.
+async function leave(client) {
+  const versions = new Map();
+  client.ServiceWorker.workerVersionUpdated(({ versions: updated }) => {
+    for (const { versionId, status } of updated) versions.set(versionId, status);
+  });
+  await client.ServiceWorker.enable();
+  await client.Page.navigate({ url: "about:blank" });
+  await waitFor("one worker, none waiting", () => {
+    const states = [...versions.values()];
+    return !states.some((state) => state === "installing" || state === "installed")
+      && states.filter((state) => state === "activated").length === 1;
+  });
+  await client.ServiceWorker.disable();
+}
+
+module.exports = { Builds, Loads, askForEveryFile, evalIn, leave, playing, settledWorker };

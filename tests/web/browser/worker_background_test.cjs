@@ -1,12 +1,12 @@
 // Pages opened in the background load their module only once shown, which may be after a new build
-// has taken over from another page. Each keeps to one build, by the bytes of every file it
+// has come in through another page. Each keeps to one build, by the bytes of every file it
 // received: a page the old build's worker loaded is served the old build while it is open; a page
 // opened before there was a worker, shown once the old build is gone, loads again, whole, from the
 // new one.
 //   node worker_background_test.cjs SITE WRITE_SERVICE_WORKER_MJS SERVICE_WORKER_JS
 "use strict";
 const { expect, expectEqual, run, waitFor } = require("./harness.cjs");
-const { Builds, Loads, askForEveryFile, evalIn, playing, settledWorker } = require("./builds.cjs");
+const { Builds, Loads, askForEveryFile, evalIn, leave, playing, settledWorker } = require("./builds.cjs");
 
 const builds = new Builds(...process.argv.slice(2));
 const kMostReloads = 20;
@@ -55,12 +55,13 @@ run(async (browser) => {
   const [{ targetId: inFrontId }] = (await client.Target.getTargets()).targetInfos.filter((target) => target.type === "page"
     && ![beforeTheWorker.targetId, underTheWorker.targetId].includes(target.targetId));
   expectEqual(await show(client, underTheWorker, loads), ["A"], "the builds of the page opened under the old worker");
-  // Back to the page in front, so that closing this one does not show the other.
+  // Back to the page in front, so that closing this one does not show the other; then the page in
+  // front is left, and the new build's worker takes over.
   await client.Target.activateTarget({ targetId: inFrontId });
   await client.Target.closeTarget({ targetId: underTheWorker.targetId });
-  await waitFor("the old build's cache gone, its last page closed", async () => {
-    await askForEveryFile(client, undefined, builds.files);
-    return JSON.stringify((await settledWorker(client)).caches) === JSON.stringify([builds.caches.B]);
-  });
+  await loads.all();
+  await leave(client);
+  await waitFor("the old build's cache gone, its last page closed", async () => JSON.stringify(await evalIn(client,
+    beforeTheWorker.sessionId, "caches.keys().then((names) => names.filter((n) => n.startsWith('tolm-')))")) === JSON.stringify([builds.caches.B]));
   expectEqual(await show(client, beforeTheWorker, loads), ["A", "B"], "the builds of the page opened before the worker");
 }, { site: builds.live, timeLimitMs: 180000, finish: () => builds.remove() });

@@ -1,11 +1,11 @@
 // A new build uploaded file by file in name order, its worker going live before its module and its
 // WebAssembly: the new worker keeps nothing until every file on the server is its build's, the old
-// build serves each reload whole meanwhile, and once the upload is done the new build takes over,
-// whole, and the old build's cache goes.
+// build serves each reload whole meanwhile; once the upload is done a reload brings the new build,
+// whole, and once the player has left, its worker takes over and the old build's cache goes.
 //   node worker_deploy_test.cjs SITE WRITE_SERVICE_WORKER_MJS SERVICE_WORKER_JS
 "use strict";
-const { expect, expectEqual, run, waitFor } = require("./harness.cjs");
-const { Builds, Loads, askForEveryFile, evalIn, playing, settledWorker } = require("./builds.cjs");
+const { expect, expectEqual, run } = require("./harness.cjs");
+const { Builds, Loads, askForEveryFile, evalIn, leave, playing, settledWorker } = require("./builds.cjs");
 
 const builds = new Builds(...process.argv.slice(2));
 const kMostReloads = 20;
@@ -33,16 +33,19 @@ run(async (browser) => {
       `the caches once ${file} is uploaded`);
   }
   await askForEveryFile(browser.client, undefined, builds.files);
-  // The new worker takes over a moment after it is installed; until then a reload is the old build's.
+  // The browser looks for the new worker after a reload; until it has it, a reload is the old build's.
   const lastLoad = async () => builds.judge((await loads.all()).at(-1));
   for (let reloads = 0; (await lastLoad()) !== "B"; ++reloads) {
     expect(reloads < kMostReloads, `the page is not on the new build after ${reloads} reloads`);
     await reload(browser, loads);
   }
   await askForEveryFile(browser.client, undefined, builds.files);
-  await waitFor("the old build's cache gone", async () =>
-    JSON.stringify((await settledWorker(browser.client)).caches) === JSON.stringify([builds.caches.B]));
+  await loads.all();
+  await leave(browser.client);
+  await browser.load();
+  await askForEveryFile(browser.client, undefined, builds.files);
+  expectEqual((await settledWorker(browser.client)).caches, [builds.caches.B], "the caches once the new build's worker took over");
   const seen = (await loads.all()).map((load) => builds.judge(load));
-  expect(seen.length > builds.files.length + 1 && seen.indexOf("B") === seen.length - 1,
+  expect(seen.indexOf("B") > builds.files.length && seen.slice(seen.indexOf("B")).join() === "B,B",
     `the build of each page load, the old one's until the upload was done: ${seen}`);
 }, { site: builds.live, timeLimitMs: 240000, finish: () => builds.remove() });

@@ -1,12 +1,12 @@
-// A new build reaches a player who has the game open: a new page opened beside the old one makes
-// the browser find the new worker, which takes over while the old page is reloaded again and
-// again. Every page load keeps to one build, by the bytes of every file it received, also the
-// files each page asks for once the new build has taken over; the reloads end on the new build,
-// the old build's cache stays while its page is open and goes once it closes.
+// A new build reaches a player who has the game open: the old page is reloaded again and again
+// while the new build installs, and a new page opens beside it once it is installed. Every page
+// load keeps to one build, by the bytes of every file it received, also the files each page asks
+// for afterwards; the reloads end on the new build, the old build's cache stays while a page of it
+// is open, and once the player has left, the new build's worker takes over and the old cache goes.
 //   node worker_update_test.cjs SITE WRITE_SERVICE_WORKER_MJS SERVICE_WORKER_JS
 "use strict";
 const { expect, expectEqual, run, waitFor } = require("./harness.cjs");
-const { Builds, Loads, askForEveryFile, evalIn, playing, settledWorker } = require("./builds.cjs");
+const { Builds, Loads, askForEveryFile, evalIn, leave, playing, settledWorker } = require("./builds.cjs");
 
 const builds = new Builds(...process.argv.slice(2));
 const kMostReloads = 40;
@@ -32,7 +32,7 @@ run(async (browser) => {
 
   // The browser looks for a new worker after a page load, once the pages have been still for a
   // moment; the reloads below would put that off, so the old page asks at once. Its reloads go on
-  // while the new worker installs and takes over, and the new page opens once it is installed.
+  // while the new worker installs, and the new page opens once it is installed.
   await evalIn(client, undefined, "navigator.serviceWorker.getRegistration().then((r) => r.update()).then(() => true)");
   const oldPageOn = async () => (await loads.all()).filter((load) => load.id.startsWith("main/")).map((load) => builds.judge(load)).at(-1);
   let beside = null;
@@ -63,9 +63,10 @@ run(async (browser) => {
   await client.Target.closeTarget({ targetId });
   await waitFor("the new page closed", async () =>
     !(await client.Target.getTargets()).targetInfos.some((target) => target.targetId === targetId));
-  await reload(browser, loads);
-  await waitFor("the old build's cache gone", async () =>
-    JSON.stringify((await settledWorker(client)).caches) === JSON.stringify([builds.caches.B]));
+  await loads.all();
+  await leave(client);
+  await browser.load();
+  expectEqual((await settledWorker(client)).caches, [builds.caches.B], "the caches once the new build's worker took over");
   const before = (await browser.seen()).story;
   await browser.click("Vyjít");
   expect((await browser.seen()).story !== before, "the new build plays");
