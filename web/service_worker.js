@@ -11,11 +11,11 @@
 // page opened or reloaded gets, while open pages go on with their own; the worker that serves
 // them all stays until no page is open, and the new one then takes over. (Taking over sooner
 // would hand the open pages to the new worker, and for a moment the browser sends what they ask
-// for to the network, which has the new build.) A page the worker did not load (a first visit, or a page opened before the worker came) names its
-// build, which index.html carries, before it loads its module: the worker serves it from that
-// build's cache where it has the build whole, and otherwise the page loads again, whole, from the
-// worker's. A page whose build's files are gone all the same (a cache the browser dropped) is
-// reloaded, whole, into the worker's build.
+// for to the network, which has the new build.) A page the worker did not load (a first visit,
+// or a page opened before the worker came) names its build, which index.html carries, before it
+// loads its module: the worker serves it from that build's cache where it has the build whole,
+// and otherwise the page loads again, whole, from the worker's. A page whose build's files are
+// gone all the same (a cache the browser dropped) is reloaded, whole, into the worker's build.
 
 const kPrefix = "tolm-";
 // Which build each page came from, in a cache whose name is no build's, so that it outlives them.
@@ -67,7 +67,7 @@ async function precache() {
     await caches.delete(kCache);
     throw error;
   }
-  // A worker that took over meanwhile deletes the caches it does not know.
+  // A worker that took over meanwhile deletes the caches it did not know.
   if (!(await caches.has(kCache))) throw new Error(`${kCache} was deleted while it was filled`);
   await (await caches.open(kPages)).put(kNewest, new Response(kCache));
 }
