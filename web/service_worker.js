@@ -55,11 +55,17 @@ self.addEventListener("fetch", (event) => {
 // since no other worker fills a cache of this name.
 async function precache() {
   const cache = await caches.open(kCache);
+  // The page as the browser fetched it: by the folder's address, with the language the open pages
+  // were asked in.
+  const pageAddresses = [...new Set((await self.clients.matchAll({ includeUncontrolled: true, type: "window" }))
+    .map((page) => new URL(page.url)).filter((url) => url.href.startsWith(kSite.href) && url.pathname.endsWith("/"))
+    .map((url) => url.href).concat(kSite.href))];
   try {
     await Promise.all(Object.entries(kFiles).map(async ([file, hash]) => {
-      // The page is fetched by the folder's address, as the player's browser fetched it.
-      const url = new URL(file === "index.html" ? "./" : file, kSite);
-      const response = await fetchOfThisBuild(url, hash, "force-cache") ?? await fetchOfThisBuild(url, hash, "no-cache");
+      const urls = file === "index.html" ? pageAddresses : [new URL(file, kSite).href];
+      let response = null;
+      for (const url of urls) response ??= await fetchOfThisBuild(url, hash, "force-cache");
+      response ??= await fetchOfThisBuild(urls.at(-1), hash, "no-cache");
       if (!response) throw new Error(`${file} on the server is not this build's`);
       await cache.put(new URL(file, kSite), response);
     }));
