@@ -1,104 +1,73 @@
-// A new build of the site reaches the player, and never mixes with the old one: while a page of
-// the old build is open, pages keep coming whole from the old build's cache; reloading the only
-// open page brings the new build, every file of it, and the old cache is gone.
+// A new build reaches a player who has the game open: the old page is reloaded again and again
+// while the new build installs, and a new page opens beside it once it is installed. Every page
+// load keeps to one build, by the bytes of every file it received, also the files each page asks
+// for afterwards; the reloads end on the new build, the old build's cache stays while a page of it
+// is open, and once the player has left, the new build's worker takes over and the old cache goes.
 //   node worker_update_test.cjs SITE WRITE_SERVICE_WORKER_MJS SERVICE_WORKER_JS
 "use strict";
-const { execFileSync } = require("node:child_process");
-const fs = require("node:fs");
-const os = require("node:os");
-const path = require("node:path");
 const { expect, expectEqual, run, waitFor } = require("./harness.cjs");
+const { Builds, Loads, askForEveryFile, evalIn, leave, playing, settledWorker } = require("./builds.cjs");
 
-const kOldTitle = "Hra skončila.";
-const kNewTitle = "Hra skončila, nová.";
-const kNewModuleMark = "\n// the new build\n";
-const kTimeLimitMs = 120000;
+const builds = new Builds(...process.argv.slice(2));
+const kMostReloads = 40;
 
-const cacheOf = (site) => /^const kCache = "([^"]+)";$/m.exec(fs.readFileSync(path.join(site, "sw.js"), "utf8"))[1];
-
-// The build on the page, by its end screen's title and the module its worker serves.
-const kBuildSeen = `(async () => ({
-  title: document.getElementById('over-title').textContent,
-  newModule: (await (await fetch('tolm.js')).text()).endsWith(${JSON.stringify(kNewModuleMark)}),
-  playing: !!window.tolm,
-  controlled: !!navigator.serviceWorker.controller,
-  caches: await caches.keys(),
-}))()`;
-
-async function reload(browser) {
+async function reload(browser, loads) {
+  await loads.all();
   const loaded = browser.client.Page.loadEventFired();
   await browser.client.Page.reload();
   await loaded;
+  await playing(browser.client);
 }
 
-// A page between two loads has no context to evaluate in, and a refresh is such a time.
-async function settledOn(browser, title) {
-  return waitFor(`the page with the title "${title}"`, async () => {
-    try {
-      const seen = await browser.eval(kBuildSeen);
-      return seen.title === title && seen.playing ? seen : null;
-    } catch {
-      return null;
+// Whether the new build's worker is installed, waiting or active.
+const kInstalled = `navigator.serviceWorker.getRegistration().then(async (r) =>
+  !r.installing && (await caches.keys()).includes(${JSON.stringify(builds.caches.B)}))`;
+
+run(async (browser) => {
+  const { client } = browser;
+  const loads = new Loads(client, browser.origin);
+  await browser.load();
+  await settledWorker(client);
+  for (const file of builds.files) builds.upload(file);
+
+  // The browser looks for a new worker after a page load, once the pages have been still for a
+  // moment; the reloads below would put that off, so the old page asks at once. Its reloads go on
+  // while the new worker installs, and the new page opens once it is installed.
+  await evalIn(client, undefined, "navigator.serviceWorker.getRegistration().then((r) => r.update()).then(() => true)");
+  const oldPageOn = async () => (await loads.all()).filter((load) => load.id.startsWith("main/")).map((load) => builds.judge(load)).at(-1);
+  let beside = null;
+  let reloads = 0;
+  while (!beside || (await oldPageOn()) !== "B") {
+    expect(reloads < kMostReloads, `the old page is not on the new build after ${reloads} reloads`);
+    if (!beside && (await evalIn(client, undefined, kInstalled))) {
+      // In a window of its own, so that both pages are in view and play.
+      beside = await client.Target.createTarget({ url: "about:blank", newWindow: true });
+      beside.sessionId = (await client.Target.attachToTarget({ targetId: beside.targetId, flatten: true })).sessionId;
+      await loads.watch(beside.sessionId);
+      await client.Page.navigate({ url: `${browser.origin}/` }, beside.sessionId);
     }
-  });
-}
-
-async function test(browser, site, writer, source) {
-  const { Target } = browser.client;
-  await browser.load();
-  await waitFor("the first build's worker", () =>
-    browser.eval("navigator.serviceWorker.getRegistration().then((r) => r?.active?.state === 'activated')"));
-  const oldCache = cacheOf(site);
-  expectEqual((await browser.eval(kBuildSeen)).caches, [oldCache], "the caches of the first build");
-  execFileSync(process.execPath, [writer, site, source]);
-  expectEqual(cacheOf(site), oldCache, "the cache of the same site, its worker written again");
-
-  const index = path.join(site, "index.html");
-  fs.writeFileSync(index, fs.readFileSync(index, "utf8").replace(`>${kOldTitle}<`, `>${kNewTitle}<`));
-  fs.appendFileSync(path.join(site, "tolm.js"), kNewModuleMark);
-  execFileSync(process.execPath, [writer, site, source]);
-  const newCache = cacheOf(site);
-  expect(newCache !== oldCache, `the new build has a cache of its own, not ${oldCache}`);
-
-  // A second page of the old build stands in for another tab the player keeps open.
-  const { targetId } = await Target.createTarget({ url: `${browser.origin}/`, background: true });
-  const { sessionId } = await Target.attachToTarget({ targetId, flatten: true });
-  await waitFor("the second page, served by the worker", async () => (await browser.client.Runtime.evaluate(
-    { expression: "document.readyState === 'complete' && !!navigator.serviceWorker.controller", returnByValue: true },
-    sessionId)).result.value);
-  await browser.client.Page.bringToFront();
-  await browser.load();
-  await waitFor("the new build, installed", () => browser.eval(`navigator.serviceWorker.getRegistration()
-    .then(async (r) => !r.installing && (await caches.keys()).includes(${JSON.stringify(newCache)}))`));
-  const cases = [
-    { what: "the next visit, while the new build installs", reload: false },
-    { what: "a reload while another page of the old build is open", reload: true },
-  ];
-  for (const { what, reload: again } of cases) {
-    if (again) await reload(browser);
-    const seen = await settledOn(browser, kOldTitle);
-    expect(seen.controlled && !seen.newModule, `on ${what}, the page and its module are the old build's`);
-    expect(seen.caches.includes(oldCache), `on ${what}, the old build's cache stays: ${seen.caches}`);
+    await reload(browser, loads);
+    ++reloads;
   }
+  const { targetId, sessionId } = beside;
+  await playing(client, sessionId);
+  await Promise.all([askForEveryFile(client, undefined, builds.files), askForEveryFile(client, sessionId, builds.files)]);
 
-  await Target.closeTarget({ targetId });
-  await waitFor("the second page closed", async () =>
-    !(await Target.getTargets()).targetInfos.some((target) => target.targetId === targetId));
-  await reload(browser);
-  const seen = await settledOn(browser, kNewTitle);
-  expect(seen.controlled && seen.newModule, "after a reload of the only page, the page and its module are the new build's");
-  expectEqual(seen.caches, [newCache], "the caches once the new build has taken over");
+  const seen = (await loads.all()).map((load) => [load.id.startsWith(sessionId) ? "new page" : "old page", builds.judge(load)]);
+  expectEqual(seen.filter(([page]) => page === "old page")[0][1], "A", "the build of the old page's first load");
+  const [[, besideBuild]] = seen.filter(([page]) => page === "new page");
+  const { caches } = await settledWorker(client);
+  expect(caches.includes(builds.caches[besideBuild]),
+    `the cache of the new page's build ${besideBuild} is kept while it is open: ${caches}`);
+
+  await client.Target.closeTarget({ targetId });
+  await waitFor("the new page closed", async () =>
+    !(await client.Target.getTargets()).targetInfos.some((target) => target.targetId === targetId));
+  await loads.all();
+  await leave(client);
+  await browser.load();
+  expectEqual((await settledWorker(client)).caches, [builds.caches.B], "the caches once the new build's worker took over");
   const before = (await browser.seen()).story;
   await browser.click("Vyjít");
   expect((await browser.seen()).story !== before, "the new build plays");
-}
-
-const [site, writer, source] = process.argv.slice(2);
-const copy = fs.mkdtempSync(path.join(os.tmpdir(), "tolm-update-"));
-fs.cpSync(site, copy, { recursive: true });
-// A load that never comes would leave the test waiting for ever: it ends, and the browser with it.
-run((browser) => test(browser, copy, writer, source), {
-  site: copy,
-  timeLimitMs: kTimeLimitMs,
-  finish: () => fs.rmSync(copy, { recursive: true, force: true }),
-});
+}, { site: builds.live, timeLimitMs: 180000, finish: () => builds.remove() });
