@@ -251,9 +251,12 @@ function loadAllPictures() {
 }
 
 const page = {
+  // What the story announces as it shows it, a card's description among them, opens in view: in
+  // the reading layout it may lie below the fold.
   show(i, visible) {
     elements[i].hidden = !visible;
     if (visible) loadPicture(i);
+    if (visible && window_.controls[i].announced) elements[i].scrollIntoView({ block: "nearest" });
   },
   caption(i, text) {
     elements[i].textContent = text;

@@ -182,6 +182,7 @@ function sceneWriter(game) {
 // The reading layout: its condition, its figures and each control's slot, from the module.
 function readingLayout({ reading, controls }) {
   const when = `(width < ${reading.belowWidth}px), (height < ${reading.belowHeight}px)`;
+  const sidewaysWhen = `(height < ${reading.belowHeight}px) and (orientation: landscape)`;
   const box = controls.find((c) => c.kind === "picture").rect;
   const figures = `:root {
   --reading-story: ${reading.storyPx}px;
@@ -197,7 +198,30 @@ function readingLayout({ reading, controls }) {
 }`;
   const slots = controls.map(({ slot }, i) =>
     `  :root #game [data-control="${i}"] { grid-row: ${slot.row} / span ${slot.rows}; grid-column: ${slot.column || "1 / -1"}; }`);
-  return { when, css: `${figures}\n@media ${when} {\n${slots.join("\n")}\n}` };
+  return { when, sidewaysWhen, css: `${figures}\n@media ${when} {\n${slots.join("\n")}\n}\n@media ${sidewaysWhen} {\n${sideways(controls)}\n}` };
+}
+
+// The reading layout on a screen held sideways, too low for one column: the story on the left,
+// from the row under the bar down as far as the choices, deeds and inventory go on the right,
+// which move up to begin beside it; the picture under the story. The bar keeps its row, its last
+// place at the right edge.
+function sideways(controls) {
+  const left = new Set(["story", "picture"]);
+  const inWindow = controls.filter((c) => !c.inFrame && c.slot.row > 1);
+  const rightRows = inWindow.filter((c) => !left.has(c.region));
+  const firstRight = Math.min(...rightRows.map((c) => c.slot.row));
+  const lastRight = Math.max(...rightRows.map((c) => c.slot.row + c.slot.rows - 1));
+  const rows = lastRight - firstRight + 1;
+  const lastBar = Math.max(...controls.filter((c) => c.region === "bar").map((c) => c.slot.column));
+  const place = (c) => {
+    if (c.region === "bar") return c.slot.column === lastBar ? "grid-column: -2;" : "";
+    if (c.region === "story") return `grid-row: 2 / span ${rows}; grid-column: 1 / 3;`;
+    if (c.region === "picture") return `grid-row: ${2 + rows}; grid-column: 1 / 3;`;
+    return `grid-row: ${c.slot.row - firstRight + 2} / span ${c.slot.rows}; grid-column: 3 / -1;`;
+  };
+  const rules = controls.map((c, i) => [i, !c.inFrame && place(c)]).filter(([, rule]) => rule)
+    .map(([i, rule]) => `  :root #game [data-control="${i}"] { ${rule} }`);
+  return rules.join("\n");
 }
 
 // The letters each face draws in the scene, added to `lettersOf` ("WEIGHT FAMILY" -> set of code
@@ -351,7 +375,9 @@ async function main() {
   const languages = everyLanguage(ids, description, pageLanguage, [...faces.keys()]);
   const fonts = fontCuts(faces, languages.lettersOf, { sheet, sheetName: sourceStyle, fontDir, python, makeFonts });
   const reading = readingLayout(description);
-  const style = `\n${fonts.sheet.replaceAll("@media reading-layout", `@media ${reading.when}`)}
+  if (!sheet.includes("@media reading-sideways")) fail(`${sourceStyle} holds no @media reading-sideways`);
+  const style = `\n${fonts.sheet.replaceAll("@media reading-layout", `@media ${reading.when}`)
+    .replaceAll("@media reading-sideways", `@media ${reading.sidewaysWhen}`)}
 /* The first scene's controls, placed by the build. */
 ${languages.rules.join("\n")}
 ${reading.css}
