@@ -250,16 +250,22 @@ function loadAllPictures() {
   window_.controls.forEach((c, i) => c.kind === "picture" && loadPicture(i));
 }
 
+// What the story says in the inventory as it plays, a card's description, opens in view: in the
+// reading layout it may lie below the fold, under the card the player touched.
+function bringIntoView(i) {
+  const c = window_.controls[i];
+  if (c.announced && c.inFrame) elements[i].scrollIntoView({ block: "nearest" });
+}
+
 const page = {
-  // What the story announces as it shows it, a card's description among them, opens in view: in
-  // the reading layout it may lie below the fold.
   show(i, visible) {
     elements[i].hidden = !visible;
     if (visible) loadPicture(i);
-    if (visible && window_.controls[i].announced) elements[i].scrollIntoView({ block: "nearest" });
+    if (visible) bringIntoView(i);
   },
   caption(i, text) {
     elements[i].textContent = text;
+    if (!elements[i].hidden) bringIntoView(i);
   },
   end() {
     playing = false;
