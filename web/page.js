@@ -350,14 +350,13 @@ document.addEventListener("pointerdown", (e) => {
   }
 });
 for (const type of ["pointerup", "pointercancel"]) document.addEventListener(type, () => clearTimeout(holding));
-// The bubble stands where its control was; a turned phone, a resized window or a scroll moves the
-// control, so the bubble goes with the layout it was placed in.
-for (const type of ["resize", "scroll"]) {
-  addEventListener(type, () => {
-    hint.hidden = true;
-    clearTimeout(holding);
-  }, { passive: true });
-}
+// The bubble stands where its control was; a turned phone or a resized window moves the control,
+// so the bubble goes with the layout it was placed in. (A finger that scrolls the page lifts off
+// first, and its next touch puts the bubble away.)
+addEventListener("resize", () => {
+  hint.hidden = true;
+  clearTimeout(holding);
+});
 game.addEventListener("click", (e) => {
   if (!heldLong) return;
   heldLong = false;

@@ -207,8 +207,7 @@ function readingLayout({ reading, controls }) {
 // place at the right edge.
 function sideways(controls) {
   const left = new Set(["story", "picture"]);
-  const inWindow = controls.filter((c) => !c.inFrame && c.slot.row > 1);
-  const rightRows = inWindow.filter((c) => !left.has(c.region));
+  const rightRows = controls.filter((c) => !c.inFrame && c.slot.row > 1 && !left.has(c.region));
   const firstRight = Math.min(...rightRows.map((c) => c.slot.row));
   const lastRight = Math.max(...rightRows.map((c) => c.slot.row + c.slot.rows - 1));
   const rows = lastRight - firstRight + 1;
