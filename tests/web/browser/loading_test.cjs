@@ -15,8 +15,8 @@ async function reference(browser, query) {
   return { words, afterVyjit: await browser.eval("window.tolm.state()") };
 }
 
-// The things a player may do to a scene that looks ready: a tap, Enter on the focused choice, a
-// click, and the tab losing its focus and being hidden.
+// The things a player may do to a scene that looks ready: a tap, Enter, Space and an arrow on the
+// focused choice, a click, a pointer over the story, and the tab losing its focus and being hidden.
 async function everythingAtOnce(browser) {
   await browser.tap("Vyjít");
   await browser.eval("document.querySelector('#game [data-name=\"Vyjít\"]').focus()");
@@ -29,23 +29,52 @@ async function everythingAtOnce(browser) {
   await browser.mouseTo(x, y);
 }
 
-async function heldModule(browser) {
-  const { afterVyjit } = await reference(browser, "");
+// The module held back, with the things a player may do meanwhile, and then let come: the game
+// stands where one Vyjít leads. `page` may change index.html on its way.
+async function heldModule(browser, what, afterVyjit, page = (html) => html) {
   const { Fetch, Page } = browser.client;
   const held = [];
-  Fetch.requestPaused(({ requestId }) => held.push(requestId));
-  await Fetch.enable({ patterns: [{ urlPattern: "*/tolm.wasm*", requestStage: "Request" }] });
+  const stopListening = Fetch.requestPaused(async ({ requestId, responseHeaders }) => {
+    if (!responseHeaders) {
+      held.push(requestId);
+      return;
+    }
+    const { body, base64Encoded } = await Fetch.getResponseBody({ requestId });
+    const html = page(Buffer.from(body, base64Encoded ? "base64" : "utf8").toString("utf8"));
+    await Fetch.fulfillRequest({ requestId, responseCode: 200, body: Buffer.from(html).toString("base64"),
+                                 responseHeaders: [{ name: "Content-Type", value: "text/html; charset=utf-8" }] });
+  });
+  await Fetch.enable({ patterns: [{ urlPattern: "*/tolm.wasm*", requestStage: "Request" },
+                                  { urlPattern: `${browser.origin}/`, requestStage: "Response" }] });
   await Page.navigate({ url: `${browser.origin}/` });
-  await waitFor("the module held back", () => held.length > 0);
-  await waitFor("the first scene", () => browser.eval("!!document.querySelector('#game [data-name=\"Vyjít\"]')"));
-  expect(!(await browser.eval("!!window.tolm")), "the game was ready although its module was held back");
+  await waitFor(`${what}: the module held back`, () => held.length === 1);
+  await waitFor(`${what}: the first scene`, () => browser.eval("!!document.querySelector('#game [data-name=\"Vyjít\"]')"));
+  expect(!(await browser.eval("!!window.tolm")), `${what}: the game was ready although its module was held back`);
   await everythingAtOnce(browser);
-  expectEqual(browser.problems, [], "what the page reported while its module was held back");
-  for (const requestId of held.splice(0)) await Fetch.continueRequest({ requestId });
+  expectEqual(browser.problems, [], `${what}: what the page reported while its module was held back`);
+  await Fetch.continueRequest({ requestId: held.shift() });
   await Fetch.disable();
-  await waitFor("the game ready", () => browser.eval("!!window.tolm"));
-  // The choice is taken as the game starts, in the same turn.
-  expectEqual(await browser.eval("window.tolm.state()"), afterVyjit, "the game after the choices taken while it loaded");
+  stopListening();
+  await waitFor(`${what}: the game ready`, () => browser.eval("!!window.tolm"));
+  // The choice is taken as the game starts, in the same turn, once.
+  expectEqual(await browser.eval("window.tolm.state()"), afterVyjit, `${what}: the game after the choices taken while it loaded`);
+}
+
+// The module held back as the page preloads it, and, in a browser that preloads nothing, as the
+// game's script fetches it.
+async function heldModules(browser) {
+  const { afterVyjit } = await reference(browser, "");
+  // Each load a first visit's, with nothing from the worker or the cache the one before left.
+  await browser.client.Network.setBypassServiceWorker({ bypass: true });
+  await browser.client.Network.setCacheDisabled({ cacheDisabled: true });
+  await heldModule(browser, "preloaded", afterVyjit);
+  await heldModule(browser, "not preloaded", afterVyjit, (html) => {
+    const preload = /<link rel="preload" href="tolm.wasm"[^>]*>/;
+    expect(preload.test(html), "index.html preloads tolm.wasm");
+    return html.replace(preload, "");
+  });
+  await browser.client.Network.setBypassServiceWorker({ bypass: false });
+  await browser.client.Network.setCacheDisabled({ cacheDisabled: false });
 }
 
 // Without its script, in Czech and in English.
@@ -82,6 +111,6 @@ async function noScript(browser) {
 }
 
 run(async (browser) => {
-  await heldModule(browser);
+  await heldModules(browser);
   await noScript(browser);
 }, { touch: true });
