@@ -77,11 +77,12 @@ async function heldModules(browser) {
   await browser.client.Network.setCacheDisabled({ cacheDisabled: false });
 }
 
-// Without its script, in Czech and in English.
+// Without its script, in Czech and in English, and without its module.
 async function noScript(browser) {
-  for (const query of ["", "?lang=en"]) {
+  await browser.client.Network.setBypassServiceWorker({ bypass: true });
+  for (const [query, missing] of [["", "tolm.js"], ["?lang=en", "tolm.js"], ["", "tolm.wasm"]]) {
     const { words } = await reference(browser, query);
-    await browser.client.Network.setBlockedURLs({ urls: ["*/tolm.js"] });
+    await browser.client.Network.setBlockedURLs({ urls: [`*/${missing}`] });
     await browser.client.Page.navigate({ url: `${browser.origin}/${query}` });
     await waitFor("the error dialog", () => browser.eval("document.getElementById('error')?.open"));
     const dialog = await browser.eval(`({
@@ -89,7 +90,7 @@ async function noScript(browser) {
       button: [...document.querySelectorAll('#error button')].filter((b) => b.checkVisibility()).map((b) => b.textContent),
       modal: document.getElementById('error').matches(':modal'),
     })`);
-    expectEqual(dialog, { message: words.cannotLoad, button: [words.loadAgain], modal: true }, `the dialog at /${query}`);
+    expectEqual(dialog, { message: words.cannotLoad, button: [words.loadAgain], modal: true }, `the dialog at /${query} without ${missing}`);
     // The blocked script failed on purpose.
     browser.problems.length = 0;
     await browser.client.Network.setBlockedURLs({ urls: [] });
