@@ -300,6 +300,9 @@ function allBut(points) {
 // whole face, once in, redraws nothing the first paint drew. The browser takes a line's height
 // from the face that has the space, so every cut has it, whether or not its text does.
 function fontCuts(faces, lettersOf, { sheet, sheetName, fontDir, python, makeFonts }) {
+  // A face the scene does not draw in gets a cut of the space alone: the page's first script
+  // waits for each face's cut by its space, and must not wait for a whole face instead.
+  for (const key of faces.keys()) if (!lettersOf.has(key)) lettersOf.set(key, new Set());
   let split = sheet;
   const cuts = [...lettersOf].map(([key, letters]) => {
     letters.add(0x20);
