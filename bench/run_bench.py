@@ -137,6 +137,23 @@ def measure_phone(args, env):
     return run_web(args.web_phone_bench, args.web_build)
 
 
+def measure_page(args, env):
+    """The page's own report lines: its first paint to ready, LCP and CLS, and Lighthouse; each
+    script prints its lines, goals included. Nothing when the web edition is not built."""
+    site = Path(args.web_build) / "site"
+    client = Path(args.web_build) / "tests" / "web" / "npm" / "node_modules"
+    if not (site / "index.html").exists() or not client.exists():
+        return []
+    lines = []
+    for script in ("web_loading_bench.cjs", "web_lighthouse.cjs"):
+        result = subprocess.run(["node", str(Path(__file__).parent / script), str(site)], capture_output=True, text=True,
+                                timeout=1200, env=dict(os.environ, NODE_PATH=str(client)))
+        if result.returncode != 0:
+            sys.exit(f"the web benchmark {script} failed:\n{result.stdout}{result.stderr}")
+        lines += result.stdout.rstrip("\n").split("\n") + [""]
+    return lines
+
+
 # Each measurement by name, run in this order.
 MEASUREMENTS = {
     "start_up": measure_start_up,
@@ -145,6 +162,7 @@ MEASUREMENTS = {
     "size": measure_size,
     "web": measure_web,
     "phone": measure_phone,
+    "page": measure_page,
 }
 
 
@@ -264,7 +282,11 @@ def report_phone(m):
 
 
 # The parts of the table, in order; an empty part leaves no gap.
-REPORTS = (report_start_up, report_size, report_reaction, report_engine, report_web, report_phone)
+def report_page(m):
+    return m["page"]
+
+
+REPORTS = (report_start_up, report_size, report_reaction, report_engine, report_web, report_phone, report_page)
 
 
 # The goals. Each row names the measurement it reads and a function of those figures that gives

@@ -11,6 +11,10 @@ const median = (xs) => {
 };
 const percentile = (xs, p) => [...xs].sort((a, b) => a - b)[Math.min(xs.length - 1, Math.floor(xs.length * p))];
 
+// A phone in the hand: upright, a processor a quarter as fast as this machine's and a poor mobile
+// connection.
+const kPhone = { width: 390, height: 844, slowdown: 4, downKbit: 1600, upKbit: 750, latencyMs: 150 };
+
 // The last largest-contentful-paint once the page's text is up: the first scene, painted.
 const kFirstScenePainted = `new Promise((resolve) => {
   const ready = () => document.fonts.status === 'loaded' && document.querySelector('[data-first-text]');
@@ -94,4 +98,4 @@ async function interleavedLoads(browser, pages, runs, warmUp) {
   return { times, bytes };
 }
 
-module.exports = { median, percentile, kMarkStory, servePages, interleavedLoads };
+module.exports = { median, percentile, kMarkStory, kPhone, servePages, interleavedLoads };

@@ -3,15 +3,9 @@
 const fs = require("node:fs");
 const CDP = require("chrome-remote-interface");
 const { Browser, sleep } = require("../tests/web/browser/harness.cjs");
-const { median, percentile, kMarkStory, servePages, interleavedLoads } = require("./web_measure.cjs");
+const { median, percentile, kMarkStory, kPhone, servePages, interleavedLoads } = require("./web_measure.cjs");
 
-// A phone in the hand: upright, three device pixels to a CSS pixel, a processor a quarter as fast
-// as this machine's and a poor mobile connection.
-const kPhone = { width: 390, height: 844 };
-const kSlowdown = 4;
-const kDownKbit = 1600;
-const kUpKbit = 750;
-const kLatencyMs = 150;
+const { slowdown: kSlowdown, downKbit: kDownKbit, upKbit: kUpKbit, latencyMs: kLatencyMs } = kPhone;
 
 // As on the desktop, thirty loads of each page give a steady median; throttled, they take a
 // minute or two.

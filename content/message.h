@@ -16,9 +16,10 @@ enum class Message : std::uint8_t {
     Help, UnknownLanguage, LanguageMissing, CannotWrite,
     RuntimeError, Overflow, TypeMismatch, FloatingPoint, PropertyFailed,
     GameOver, ThanksForPlaying, PlayAgain, Ok, Languages, LanguageName,
+    PageDescription, CannotLoad, LoadAgain, NoScript,
 };
 
-inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(Message::LanguageName) + 1;
+inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(Message::NoScript) + 1;
 
 // The message in the game's language, or in the one given, with its {placeholders} as written.
 std::string_view message(Message key);

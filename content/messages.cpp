@@ -52,6 +52,12 @@ constexpr std::array<Entry, kMessageCount> kEntries{{
     {Message::Ok, "ok", "OK"},
     {Message::Languages, "languages", "Jazyk"},
     {Message::LanguageName, "language name", "Čeština"},
+    {Message::PageDescription, "page description",
+     "Vyber si cestu z paneláku v Rumburku až do Šluknova: krátká hra v prohlížeči, černá groteska "
+     "z českého pohraničí."},
+    {Message::CannotLoad, "cannot load", "Hru se nepodařilo načíst. Zkontroluj připojení a načti stránku znovu."},
+    {Message::LoadAgain, "load again", "Načíst znovu"},
+    {Message::NoScript, "no script", "Tolm se hraje v prohlížeči se zapnutým JavaScriptem."},
 }};
 
 constexpr bool inKeyOrder() {

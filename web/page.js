@@ -3,8 +3,12 @@
 // module's to say. The build appends this script to the module's own loader, tolm.js, after its
 // createTolm: one file to fetch, not two.
 
-const kBareSurface = -1;
+// No control: what controlOf and indexOf find where there is none, and what the module takes
+// for "nothing" and, from tolm_pointer and tolm_touch, for the bare window.
 const kNone = -1;
+// The window's own surface under the pointer, which the page tells apart from a place outside
+// every control, such as the language switch: only the first puts a description away.
+const kBareSurface = -2;
 
 const game = document.getElementById("game");
 const overScreen = document.getElementById("over");
@@ -26,6 +30,13 @@ let failed = false;    // a runtime error ended the game; its dialog is up
 
 let languageSwitch = null;  // the <nav> with a link for each language
 
+// The page's own words around the window, by the element that shows each and the description's
+// name for it. The build writes them into index.html from the same description.
+const kPageWords = {
+  "over-title": "gameOver", "over-thanks": "thanks", again: "playAgain",
+  "error-ok": "ok", "error-unloaded": "cannotLoad", "error-reload": "loadAgain",
+};
+
 function describe() {
   return JSON.parse(tolm.UTF8ToString(tolm._tolm_window()));
 }
@@ -42,7 +53,8 @@ function reword(aroundTheWindow) {
     const el = elements[i];
     if (c.kind === "button") el.textContent = c.caption;
     if (c.kind === "frame") el.querySelector(".frame-caption").textContent = c.caption;
-    if (c.kind === "picture") el.querySelector("img").alt = c.alt;
+    if (c.kind === "picture") el.dataset.alt = c.alt;
+    if (c.kind === "picture" && el.firstChild) el.firstChild.alt = c.alt;
     if (c.kind === "shape") el.setAttribute("aria-label", c.alt);
     if (c.tooltip) el.title = c.tooltip;
     if (c.description) el.setAttribute("aria-description", c.description);
@@ -56,10 +68,8 @@ function reword(aroundTheWindow) {
   }
   if (!aroundTheWindow) return;
   document.title = window_.title;
-  document.getElementById("over-title").textContent = words.gameOver;
-  document.getElementById("over-thanks").textContent = words.thanks;
-  againButton.textContent = words.playAgain;
-  document.getElementById("error-ok").textContent = words.ok;
+  for (const [id, word] of Object.entries(kPageWords)) document.getElementById(id).textContent = words[word];
+  document.getElementById("description").content = words.description;
 }
 
 function speak(code) {
@@ -85,8 +95,10 @@ function makeLanguageSwitch() {
     link.setAttribute("href", `?lang=${code}`);
     link.setAttribute("hreflang", code);
     link.setAttribute("lang", code);
-    link.setAttribute("aria-label", name);
+    // What a screen reader says begins with what the link shows, so that a voice naming the
+    // letters on the screen finds it.
     link.textContent = code.toUpperCase();
+    link.setAttribute("aria-label", `${link.textContent} ${name}`);
     nav.append(link);
   });
   return nav;
@@ -145,15 +157,12 @@ function makeControl(c, i) {
       // A card says what it is without the pointer too.
       if (c.description) el.setAttribute("aria-description", c.description);
       break;
-    case "picture": {
+    // The picture itself comes in when it is first loaded: an <img> stands only with its file.
+    case "picture":
       el = document.createElement("div");
-      const img = document.createElement("img");
-      img.alt = c.alt;
-      img.decoding = "async";
-      img.dataset.src = `pictures/${c.picture}`;
-      el.append(img);
+      el.dataset.src = `pictures/${c.picture}`;
+      el.dataset.alt = c.alt;
       break;
-    }
     case "frame": {
       el = document.createElement("div");
       el.setAttribute("role", "group");
@@ -222,12 +231,17 @@ function focusControl(i) {
 
 function controlOf(node) {
   const el = node instanceof Element ? node.closest("[data-control]") : null;
-  return el && game.contains(el) ? Number(el.dataset.control) : -1;
+  return el && game.contains(el) ? Number(el.dataset.control) : kNone;
 }
 
 function loadPicture(i) {
-  const img = elements[i].querySelector("img");
-  if (img && !img.getAttribute("src")) img.src = img.dataset.src;
+  const el = elements[i];
+  if (!el.dataset.src || el.firstChild) return;
+  const img = document.createElement("img");
+  img.alt = el.dataset.alt;
+  img.decoding = "async";
+  img.src = el.dataset.src;
+  el.append(img);
 }
 
 // The first scene shows no picture; the others follow once it is up, so that the game plays on
@@ -236,13 +250,22 @@ function loadAllPictures() {
   window_.controls.forEach((c, i) => c.kind === "picture" && loadPicture(i));
 }
 
+// What the story says in the inventory as it plays, a card's description, opens in view: in the
+// reading layout it may lie below the fold, under the card the player touched.
+function bringIntoView(i) {
+  const c = window_.controls[i];
+  if (c.announced && c.inFrame) elements[i].scrollIntoView({ block: "nearest" });
+}
+
 const page = {
   show(i, visible) {
     elements[i].hidden = !visible;
     if (visible) loadPicture(i);
+    if (visible) bringIntoView(i);
   },
   caption(i, text) {
     elements[i].textContent = text;
+    if (!elements[i].hidden) bringIntoView(i);
   },
   end() {
     playing = false;
@@ -280,17 +303,22 @@ function deliver(run, pressed = kNone) {
   focusControl(tolm._tolm_focus_after(focusedBefore, pressed));
 }
 
+// A choice: a click, a tap, or Enter or Space on a button. Until the module is ready no handler
+// here reads it; the page's first script keeps it and hands it to choose() once the game starts.
+function choose(i) {
+  if (i >= 0 && window_.controls[i].kind === "button" && !elements[i].hidden) deliver(() => tolm._tolm_click(i), i);
+}
 game.addEventListener("click", (e) => {
-  const i = controlOf(e.target);
-  if (i >= 0 && window_.controls[i].kind === "button") deliver(() => tolm._tolm_click(i), i);
+  if (tolm) choose(controlOf(e.target));
 });
 
 // The story decides what a move means: over a card it describes the card, over the bare window
 // it puts the description away, elsewhere nothing.
 game.addEventListener("pointermove", (e) => {
   if (e.pointerType === "touch") return;
+  if (!tolm) return;
   const i = e.target === game ? kBareSurface : controlOf(e.target);
-  if (i === kBareSurface || i >= 0) deliver(() => tolm._tolm_pointer(i));
+  if (i !== kNone) deliver(() => tolm._tolm_pointer(i === kBareSurface ? kNone : i));
 });
 
 // A finger does not hover: the module says what a touch means, wherever on the page it lands.
@@ -312,7 +340,7 @@ document.addEventListener("pointerdown", (e) => {
   hint.hidden = true;
   heldLong = false;
   clearTimeout(holding);
-  if (e.pointerType !== "touch" || !playing) return;
+  if (e.pointerType !== "touch" || !tolm || !playing) return;
   const i = controlOf(e.target);
   deliver(() => tolm._tolm_touch(i));
   if (i >= 0 && window_.controls[i].hint) {
@@ -323,6 +351,13 @@ document.addEventListener("pointerdown", (e) => {
   }
 });
 for (const type of ["pointerup", "pointercancel"]) document.addEventListener(type, () => clearTimeout(holding));
+// The bubble stands where its control was; a turned phone or a resized window moves the control,
+// so the bubble goes with the layout it was placed in. (A finger that scrolls the page lifts off
+// first, and its next touch puts the bubble away.)
+addEventListener("resize", () => {
+  hint.hidden = true;
+  clearTimeout(holding);
+});
 game.addEventListener("click", (e) => {
   if (!heldLong) return;
   heldLong = false;
@@ -332,7 +367,7 @@ game.addEventListener("contextmenu", (e) => e.preventDefault());
 
 game.addEventListener("keydown", (e) => {
   const i = controlOf(e.target);
-  if (i < 0) return;
+  if (!tolm || i < 0) return;
   const arrow = window_.arrows.indexOf(e.key);
   if (arrow !== kNone) {
     focusControl(tolm._tolm_arrow(i, arrow));
@@ -345,14 +380,16 @@ game.addEventListener("keydown", (e) => {
 // choice the focus moved on to nor the end screen's button; a Space that was down when a choice
 // ran lets go without choosing.
 document.addEventListener("keydown", (e) => {
+  if (!tolm) return;
   const key = window_.choosingKeys.indexOf(e.code);
   if (key !== kNone && !tolm._tolm_key_press(key, e.repeat ? 1 : 0)) e.preventDefault();
 }, { capture: true });
 document.addEventListener("keyup", (e) => {
+  if (!tolm) return;
   const key = window_.choosingKeys.indexOf(e.code);
   if (key !== kNone && !tolm._tolm_key_release(key)) e.preventDefault();
 }, { capture: true });
-window.addEventListener("blur", () => tolm._tolm_keys_forget());
+window.addEventListener("blur", () => tolm?._tolm_keys_forget());
 
 // A click where no button is leaves the focus on its choice, as on the desktop.
 document.addEventListener("mousedown", (e) => {
@@ -364,7 +401,9 @@ document.getElementById("error-ok").addEventListener("click", () => errorDialog.
 againButton.addEventListener("click", start);
 
 // The page loads this script once its first scene is painted; the module takes the scene over.
-createTolm({ page }).then((module) => {
+// The page's first script waits for `ready`: it opens the page's error dialog if the module does
+// not come, and otherwise hands over the choice the player took while it loaded, through choose().
+export const ready = createTolm({ page }).then((module) => {
   tolm = module;
   window_ = describe();
   speakAsThePageDoes();
@@ -373,9 +412,12 @@ createTolm({ page }).then((module) => {
     state: () => JSON.parse(tolm.UTF8ToString(tolm._tolm_state())),
     failNextOperation: () => tolm._tolm_fail_next_operation(),
     description: window_,
+    // The page's own words in the language it speaks now, which the build writes into index.html.
+    words: () => window_.words,
   });
   document.title = window_.title;
   start();
   takeLanguageSwitch();
   requestAnimationFrame(() => setTimeout(loadAllPictures, 0));
+  return { choose };
 });

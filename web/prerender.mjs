@@ -3,11 +3,13 @@
 // state once the story has started, go into index.html, with their placing and fonts in the
 // page's style sheet. index.html carries the style sheet inline, and beside it each web font cut
 // down to the letters the first scene draws in it, so that the first paint waits for no other
-// file; the whole faces come from fonts/ once the scene is up. The policy admits the sheets and
-// the page's inline scripts by their hashes. The browser then paints the story before the module
-// has loaded; the script takes the elements over once it has. The scene in every other language the
-// game speaks, as the page's language switch words it, goes into a template that the page's
-// inline script swaps in before the first paint when the reader asks for that language.
+// file; the whole faces, from fonts/, draw only the letters the cuts lack, so that no letter the
+// first paint drew is drawn again. The policy admits the sheets and the page's inline scripts by
+// their hashes. The browser then paints the story before the module has loaded; the script takes
+// the elements over once it has. The scene in every other language the game speaks, as the
+// page's language switch words it, goes into a template that the page's inline script swaps in
+// before the first paint when the reader asks for that language, with the page's own words in
+// that language; the page's own words in its first language go into their elements.
 // The stand-in knows only the calls the page's script makes; any other stops the build with its
 // name, and so does a page that has not started within the time limit.
 //   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS FONT_DIR PYTHON MAKE_FONTS_PY
@@ -17,15 +19,21 @@ import fs from "node:fs";
 import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 
-const [site, sourceIndex, sourceStyle, fontDir, python, makeFonts] = process.argv.slice(2);
 const kTimeLimitMs = 20000;
+// The elements outside the scene that the page's script reaches by id.
+const kPageIds = ["game", "over", "over-title", "over-thanks", "again", "error", "error-message", "error-unloaded",
+  "error-ok", "error-reload", "hint", "description"];
 
 function fail(message) {
   console.error(`prerender: ${message}`);
   process.exit(1);
 }
-process.on("uncaughtException", (e) => fail(e.stack ?? e));
-process.on("unhandledRejection", (e) => fail(e?.stack ?? e));
+
+const escapeText = (s) => s.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;");
+const escapeAttribute = (s) => escapeText(s).replace(/"/g, "&quot;");
+const kebab = (name) => name.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
+
+// ---- The stand-in document ----
 
 // Reading a property the stand-in lacks names it, instead of handing the script an undefined
 // that would write a broken page without a word.
@@ -38,12 +46,8 @@ function strict(target, what) {
   });
 }
 
-const escapeText = (s) => s.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;");
-const escapeAttribute = (s) => escapeText(s).replace(/"/g, "&quot;");
-const kebab = (name) => name.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`);
-
 // The few element properties the page's script sets, kept as the attributes they stand for.
-const kReflected = { id: "id", type: "type", alt: "alt", title: "title", decoding: "decoding", className: "class" };
+const kReflected = { id: "id", type: "type", alt: "alt", title: "title", decoding: "decoding", className: "class", content: "content" };
 
 class Element {
   constructor(tag) {
@@ -74,6 +78,7 @@ class Element {
   set hidden(value) { if (value) this.attributes.set("hidden", ""); else this.attributes.delete("hidden"); }
   set textContent(value) { this.children = []; this.text = String(value); }
   get textContent() { return this.text; }
+  get firstChild() { return this.children[0] ?? null; }
   append(...nodes) {
     for (const node of nodes) {
       node.parent?.children.splice(node.parent.children.indexOf(node), 1);
@@ -101,70 +106,85 @@ class Element {
   showModal() {}
 }
 
-const ids = new Map(["game", "over", "over-title", "over-thanks", "again", "error", "error-message", "error-ok", "hint"]
-  .map((id) => [id, new Element("DIV")]));
-const sourcePage = fs.readFileSync(sourceIndex, "utf8");
-const pageLanguage = /<html lang="([\w-]+)">/.exec(sourcePage)?.[1] ?? fail(`${sourceIndex} names no language in <html lang>`);
-const document = strict({
-  documentElement: { lang: pageLanguage },
-  createElement: (tag) => new Element(tag.toUpperCase()),
-  getElementById: (id) => ids.get(id),
-  activeElement: null,
-  title: "",
-  addEventListener() {},
-  // The module's loader asks for it, and takes its own address when there is none.
-  currentScript: null,
-}, "document");
-Object.assign(globalThis, {
-  document,
-  window: globalThis,
-  // No frames here, so nothing that waits for one, the pictures, happens: the first scene shows none.
-  requestAnimationFrame() {},
-  addEventListener() {},
-  Element,
-  // The language switch writes the language into the address, which the page alone keeps.
-  location: { href: "https://tolm.invalid/" },
-  history: { state: null, replaceState() {} },
-  // The module fetches its WebAssembly next to itself.
-  fetch: async (url) => new Response(fs.readFileSync(fileURLToPath(url)), { headers: { "Content-Type": "application/wasm" } }),
-});
+let document = null;
 
-await import(pathToFileURL(path.resolve(site, "tolm.js")).href);
-const started = Date.now();
-while (!globalThis.tolm) {
-  if (Date.now() - started > kTimeLimitMs) fail(`the page had not started after ${kTimeLimitMs / 1000} s`);
-  await new Promise((resolve) => setTimeout(resolve, 1));
-}
-// What the script does once it has the module, start() and its focus included, has run by now;
-// one more turn lets an error in it be reported before the page is written.
-await new Promise((resolve) => setTimeout(resolve, 0));
-
-// Each styled element's style as a rule of the style sheet: the policy admits no style attributes.
-const rules = [];
-function rule(selector, style) {
-  const declarations = Object.entries(style).filter(([, value]) => typeof value === "string").map(([name, value]) => `${kebab(name)}: ${value};`);
-  if (declarations.length) rules.push(`${selector} { ${declarations.join(" ")} }`);
+// The browser as far as the page's script and the module's loader reach: the document in the
+// page's language, with the page's own elements.
+function standIn(pageLanguage) {
+  const ids = new Map(kPageIds.map((id) => [id, new Element(id === "description" ? "META" : "DIV")]));
+  document = strict({
+    documentElement: { lang: pageLanguage },
+    createElement: (tag) => new Element(tag.toUpperCase()),
+    getElementById: (id) => ids.get(id),
+    activeElement: null,
+    title: "",
+    addEventListener() {},
+    // The module's loader asks for it, and takes its own address when there is none.
+    currentScript: null,
+  }, "document");
+  Object.assign(globalThis, {
+    document,
+    window: globalThis,
+    // No frames here, so nothing that waits for one, the pictures, happens: the first scene shows none.
+    requestAnimationFrame() {},
+    addEventListener() {},
+    Element,
+    // The language switch writes the language into the address, which the page alone keeps.
+    location: { href: "https://tolm.invalid/" },
+    history: { state: null, replaceState() {} },
+    // The module fetches its WebAssembly next to itself.
+    fetch: async (url) => new Response(fs.readFileSync(fileURLToPath(url)), { headers: { "Content-Type": "application/wasm" } }),
+  });
+  return ids;
 }
 
-function markup(el, selector) {
-  rule(selector, el.style);
-  const attributes = [...el.attributes].map(([name, value]) => (value === "" && name === "hidden" ? " hidden" : ` ${name}="${escapeAttribute(value)}"`));
-  const tag = el.tagName.toLowerCase();
-  const inner = escapeText(el.text) + el.children.map((child) => markup(child, child.dataset.control !== undefined
-    ? `#game [data-control="${child.dataset.control}"]`
-    : `${selector} > .${child.getAttribute("class")}`)).join("");
-  return tag === "img" ? `<img${attributes.join("")}>` : `<${tag}${attributes.join("")}>${inner}</${tag}>`;
+// The module and the page's script, run until the story has started; what the page keeps of it.
+async function startGame(site) {
+  const { ready } = await import(pathToFileURL(path.resolve(site, "tolm.js")).href);
+  let timer;
+  const late = new Promise((_, reject) => {
+    timer = setTimeout(() => reject(new Error(`the page had not started after ${kTimeLimitMs / 1000} s`)), kTimeLimitMs);
+  });
+  await Promise.race([ready, late]);
+  clearTimeout(timer);
+  // What the script does once it has the module, start() and its focus included, has run by now;
+  // one more turn lets an error in it be reported before the page is written.
+  await new Promise((resolve) => setTimeout(resolve, 0));
+  return globalThis.tolm.description;
 }
 
-const game = ids.get("game");
-rule("#game", game.style);
+// ---- The scene ----
+
+// The scene's markup, and each styled element's style as a rule of the style sheet: the policy
+// admits no style attributes.
+function sceneWriter(game) {
+  const rules = [];
+  function rule(selector, style) {
+    const declarations = Object.entries(style).filter(([, value]) => typeof value === "string").map(([name, value]) => `${kebab(name)}: ${value};`);
+    if (declarations.length) rules.push(`${selector} { ${declarations.join(" ")} }`);
+  }
+  function markup(el, selector) {
+    rule(selector, el.style);
+    const attributes = [...el.attributes].map(([name, value]) => (value === "" && name === "hidden" ? " hidden" : ` ${name}="${escapeAttribute(value)}"`));
+    const tag = el.tagName.toLowerCase();
+    const inner = escapeText(el.text) + el.children.map((child) => markup(child, child.dataset.control !== undefined
+      ? `#game [data-control="${child.dataset.control}"]`
+      : `${selector} > .${child.getAttribute("class")}`)).join("");
+    return tag === "img" ? `<img${attributes.join("")}>` : `<${tag}${attributes.join("")}>${inner}</${tag}>`;
+  }
+  rule("#game", game.style);
+  return {
+    rules,
+    scene: () => game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n"),
+  };
+}
 
 // The reading layout: its condition, its figures and each control's slot, from the module.
-const { reading, controls: rows, languages, language } = globalThis.tolm.description;
-if (language !== pageLanguage) fail(`the page is in ${pageLanguage}, the game speaks ${language}`);
-const readingWhen = `(width < ${reading.belowWidth}px), (height < ${reading.belowHeight}px)`;
-const box = rows.find((c) => c.kind === "picture").rect;
-const readingFigures = `:root {
+function readingLayout({ reading, controls }) {
+  const when = `(width < ${reading.belowWidth}px), (height < ${reading.belowHeight}px)`;
+  const sidewaysWhen = `(height < ${reading.belowHeight}px) and (orientation: landscape)`;
+  const box = controls.find((c) => c.kind === "picture").rect;
+  const figures = `:root {
   --reading-story: ${reading.storyPx}px;
   --reading-text: ${reading.textPx}px;
   --reading-button-least: ${reading.buttonPx[0]}px;
@@ -176,95 +196,199 @@ const readingFigures = `:root {
   --box-height: ${box[3]};
   --picture-zoom: ${reading.pictureZoom};
 }`;
-const readingSlots = rows.map(({ slot }, i) =>
-  `  :root #game [data-control="${i}"] { grid-row: ${slot.row} / span ${slot.rows}; grid-column: ${slot.column || "1 / -1"}; }`);
-const scene = () => game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n");
+  const slots = controls.map(({ slot }, i) =>
+    `  :root #game [data-control="${i}"] { grid-row: ${slot.row} / span ${slot.rows}; grid-column: ${slot.column || "1 / -1"}; }`);
+  return { when, sidewaysWhen, css: `${figures}\n@media ${when} {\n${slots.join("\n")}\n}\n@media ${sidewaysWhen} {\n${sideways(controls)}\n}` };
+}
 
-// The faces the style sheet declares, as "WEIGHT FAMILY" -> the face and its file in fonts/.
-const sourceSheet = fs.readFileSync(sourceStyle, "utf8");
-const faces = new Map([...sourceSheet.matchAll(/@font-face\s*{([^}]*)}/g)].map(([, body]) => {
-  const family = /font-family:\s*"([^"]+)"/.exec(body)?.[1];
-  const file = /url\("fonts\/([\w.-]+\.woff2)"\)/.exec(body)?.[1];
-  const weight = /font-weight:\s*(\d+)/.exec(body)?.[1];
-  if (!family || !file || !weight) fail(`${sourceStyle} has a @font-face without a family, a file in fonts/ or a weight`);
-  return [`${weight} ${family}`, { weight, family, file }];
-}));
+// The reading layout on a screen held sideways, too low for one column: the story on the left,
+// from the row under the bar down as far as the choices, deeds and inventory go on the right,
+// which move up to begin beside it; the picture under the story. The bar keeps its row, its last
+// place at the right edge.
+function sideways(controls) {
+  const left = new Set(["story", "picture"]);
+  const rightRows = controls.filter((c) => !c.inFrame && c.slot.row > 1 && !left.has(c.region));
+  const firstRight = Math.min(...rightRows.map((c) => c.slot.row));
+  const lastRight = Math.max(...rightRows.map((c) => c.slot.row + c.slot.rows - 1));
+  const rows = lastRight - firstRight + 1;
+  const lastBar = Math.max(...controls.filter((c) => c.region === "bar").map((c) => c.slot.column));
+  const place = (c) => {
+    if (c.region === "bar") return c.slot.column === lastBar ? "grid-column: -2;" : "";
+    if (c.region === "story") return `grid-row: 2 / span ${rows}; grid-column: 1 / 3;`;
+    if (c.region === "picture") return `grid-row: ${2 + rows}; grid-column: 1 / 3;`;
+    return `grid-row: ${c.slot.row - firstRight + 2} / span ${c.slot.rows}; grid-column: 3 / -1;`;
+  };
+  const rules = controls.map((c, i) => [i, !c.inFrame && place(c)]).filter(([, rule]) => rule)
+    .map(([i, rule]) => `  :root #game [data-control="${i}"] { ${rule} }`);
+  return rules.join("\n");
+}
 
-// The letters each face draws in the first scene, in every language, as "WEIGHT FAMILY" -> set of
-// code points. A control names its face, and what it holds is drawn in it; text outside the
+// The letters each face draws in the scene, added to `lettersOf` ("WEIGHT FAMILY" -> set of code
+// points). A control names its face, and what it holds is drawn in it; text outside the
 // controls, whose face the style sheet gives, goes into every face, which is more than it needs
 // and never less. Hidden text is drawn by none.
-const lettersOf = new Map();
-function drawnLetters(el, face) {
+function addDrawnLetters(lettersOf, faceNames, el, face) {
   if (el.hidden) return;
   const named = /^(\d+) .*"([^"]+)"/.exec(el.style.font ?? "");
   const own = named ? `${named[1]} ${named[2]}` : face;
   for (const letter of el.text) {
-    for (const key of own ? [own] : faces.keys()) {
+    for (const key of own ? [own] : faceNames) {
       if (!lettersOf.has(key)) lettersOf.set(key, new Set());
       lettersOf.get(key).add(letter.codePointAt(0));
     }
   }
-  for (const child of el.children) drawnLetters(child, own);
+  for (const child of el.children) addDrawnLetters(lettersOf, faceNames, child, own);
 }
 
-const controls = scene();
-for (const child of game.children) drawnLetters(child);
+// The scene in every language, switched to as a player would, and back to the page's language:
+// the same elements in the same places, so their rules are the ones written with the page's
+// language. Each language's scene and title, its page words as the script words them, and the
+// letters drawn in any of them.
+function everyLanguage(ids, description, pageLanguage, faceNames) {
+  const game = ids.get("game");
+  const writer = sceneWriter(game);
+  const lettersOf = new Map();
+  const link = (code) => game.querySelector("nav").querySelectorAll("a").find((a) => a.getAttribute("hreflang") === code);
+  const snapshot = (code) => {
+    for (const child of game.children) addDrawnLetters(lettersOf, faceNames, child);
+    return { code, title: document.title, scene: writer.scene() };
+  };
+  const pageWords = () => {
+    const words = globalThis.tolm.words();
+    const shown = kPageIds.filter((id) => ids.get(id).text).map((id) => [id, ids.get(id).text]);
+    if (!shown.length) fail("the page's script worded none of the page's own elements");
+    return { words: { ...Object.fromEntries(shown), description: words.description }, noScript: words.noScript };
+  };
+  const first = snapshot(pageLanguage);
+  const ruled = writer.rules.length;
+  const rest = description.languages.filter(({ code }) => code !== pageLanguage).map(({ code }) => {
+    link(code).click();
+    return { ...snapshot(code), ...pageWords() };
+  });
+  writer.rules.length = ruled;
+  link(pageLanguage).click();
+  return { first: { ...first, ...pageWords() }, rest, rules: writer.rules, lettersOf };
+}
 
-// The scene in each other language, switched to as a player would; the same elements in the same
-// places, so their rules are the ones written already.
-const languageLink = (code) => game.querySelector("nav").querySelectorAll("a").find((a) => a.getAttribute("hreflang") === code);
-const ruled = rules.length;
-const templates = languages.filter(({ code }) => code !== pageLanguage).map(({ code }) => {
-  languageLink(code).click();
-  const words = scene();
-  for (const child of game.children) drawnLetters(child);
-  return `<template id="game-${code}" data-title="${escapeAttribute(document.title)}">\n${words}\n</template>`;
-});
-rules.length = ruled;
-languageLink(pageLanguage).click();
+// ---- The font cuts ----
 
-// Each face cut to its first-scene letters, inside the page. The cut comes after the whole face,
-// so the browser draws those letters from it and asks for the whole face only for other letters;
-// the page's script drops the cuts once the whole faces are in. The browser takes a line's height
+// The faces the style sheet declares, as "WEIGHT FAMILY" -> the face and its file in fonts/.
+function declaredFaces(sheet, sheetName) {
+  return new Map([...sheet.matchAll(/@font-face\s*{([^}]*)}/g)].map(([whole, body]) => {
+    const family = /font-family:\s*"([^"]+)"/.exec(body)?.[1];
+    const file = /url\("fonts\/([\w.-]+\.woff2)"\)/.exec(body)?.[1];
+    const weight = /font-weight:\s*(\d+)/.exec(body)?.[1];
+    if (!family || !file || !weight) fail(`${sheetName} has a @font-face without a family, a file in fonts/ or a weight`);
+    return [`${weight} ${family}`, { weight, family, file, rule: whole }];
+  }));
+}
+
+// Every code point but the given ones, as unicode-range spans.
+function allBut(points) {
+  const spans = [];
+  let from = 0;
+  for (const p of [...points].sort((a, b) => a - b)) {
+    if (p > from) spans.push(p - 1 > from ? `U+${from.toString(16)}-${(p - 1).toString(16)}` : `U+${from.toString(16)}`);
+    from = p + 1;
+  }
+  spans.push(`U+${from.toString(16)}-10ffff`);
+  return spans.join(", ");
+}
+
+// Each face cut to its first-scene letters, inside the page, and the style sheet with each whole
+// face left the other letters: the family is split between the two by unicode-range, so the
+// whole face, once in, redraws nothing the first paint drew. The browser takes a line's height
 // from the face that has the space, so every cut has it, whether or not its text does.
-const firstFonts = [...lettersOf].map(([key, letters]) => {
-  letters.add(0x20);
-  const { weight, family, file } = faces.get(key) ?? fail(`the first scene draws in ${key}, which ${sourceStyle} does not declare`);
-  const points = [...letters].sort((a, b) => a - b).map((c) => c.toString(16));
-  const bytes = execFileSync(python, [makeFonts, "--first", path.join(fontDir, file), points.join(",")], { maxBuffer: 1 << 24 });
-  return `@font-face {
+function fontCuts(faces, lettersOf, { sheet, sheetName, fontDir, python, makeFonts }) {
+  // A face the scene does not draw in gets a cut of the space alone: the page's first script
+  // waits for each face's cut by its space, and must not wait for a whole face instead.
+  for (const key of faces.keys()) if (!lettersOf.has(key)) lettersOf.set(key, new Set());
+  let split = sheet;
+  const cuts = [...lettersOf].map(([key, letters]) => {
+    letters.add(0x20);
+    const { weight, family, file, rule } = faces.get(key) ?? fail(`the first scene draws in ${key}, which ${sheetName} does not declare`);
+    const points = [...letters].sort((a, b) => a - b);
+    const bytes = execFileSync(python, [makeFonts, "--first", path.join(fontDir, file), points.map((c) => c.toString(16)).join(",")],
+                               { maxBuffer: 1 << 24 });
+    split = split.replace(rule, rule.replace(/}\s*$/, `  unicode-range: ${allBut(points)};\n}`));
+    return `@font-face {
   font-family: "${family}";
   src: url("data:font/woff2;base64,${bytes.toString("base64")}") format("woff2");
   font-weight: ${weight};
   font-display: block;
-  unicode-range: ${points.map((c) => `U+${c}`).join(", ")};
+  unicode-range: ${points.map((c) => `U+${c.toString(16)}`).join(", ")};
 }`;
-}).join("\n");
-if (!sourceSheet.includes("@media reading-layout")) fail(`${sourceStyle} holds no @media reading-layout`);
-const style = `\n${sourceSheet.replaceAll("@media reading-layout", `@media ${readingWhen}`)}
-/* The first scene's controls, placed by the build. */
-${rules.join("\n")}
-${readingFigures}
-@media ${readingWhen} {
-${readingSlots.join("\n")}
+  });
+  return { sheet: split, cuts: `\n/* The faces cut to the first scene's letters. */\n${cuts.join("\n")}\n` };
 }
-`;
-const firstFontsStyle = `\n/* The faces cut to the first scene's letters, until the whole faces are in. */\n${firstFonts}\n`;
+
+// ---- The writing ----
+
 const hashOf = (text) => `'sha256-${crypto.createHash("sha256").update(text).digest("base64")}'`;
 
-const replace = (text, what, by) => {
-  if (!text.includes(what)) throw new Error(`${sourceIndex} holds no ${what}`);
-  return text.replace(what, by);
-};
-let page = sourcePage;
-page = replace(page, "<title>Tolm</title>", `<title>${escapeText(document.title)}</title>`);
-page = replace(page, "style-src 'self'", `style-src ${hashOf(style)} ${hashOf(firstFontsStyle)}`);
-const scripts = [...page.matchAll(/<script>([\s\S]*?)<\/script>/g)].map(([, script]) => hashOf(script));
-page = replace(page, "script-src 'self'", ["script-src 'self'", ...scripts].join(" "));
-page = replace(page, '<link rel="stylesheet" href="page.css">',
-               `<style>${style}</style>\n<style id="first-fonts">${firstFontsStyle}</style>`);
-page = replace(page, '<main id="game" aria-label="Tolm"></main>',
-               `<main id="game" aria-label="Tolm">\n${controls}\n</main>\n${templates.join("\n")}`);
-fs.writeFileSync(path.join(site, "index.html"), page);
+// Each var(--name) in the text as the :root of the style sheet sets it.
+function withColours(text, sheet, sheetName) {
+  const root = /:root\s*\{([^}]*)\}/.exec(sheet) ?? fail(`${sheetName} has no :root`);
+  const colours = new Map([...root[1].matchAll(/--([\w-]+)\s*:\s*([^;]+);/g)].map(([, name, value]) => [name, value.trim()]));
+  return text.replace(/var\(--([\w-]+)\)/g, (_, name) => colours.get(name) ?? fail(`${sheetName} sets no --${name} in its :root`));
+}
+
+function writePage(sourcePage, sourceName, { style, fontStyle, languages }) {
+  const replace = (text, what, by) => {
+    if (!text.includes(what)) fail(`${sourceName} holds no ${what}`);
+    return text.replace(what, () => by);
+  };
+  const { first, rest } = languages;
+  let page = sourcePage;
+  page = replace(page, "<title>Tolm</title>", `<title>${escapeText(first.title)}</title>`);
+  page = replace(page, '<meta name="description" id="description" content="">',
+                 `<meta name="description" id="description" content="${escapeAttribute(first.words.description)}">`);
+  for (const [id, text] of Object.entries(first.words)) {
+    if (id === "description") continue;
+    const empty = new RegExp(`(<(\\w+) id="${id}"[^>]*>)(</\\2>)`);
+    if (!empty.test(page)) fail(`${sourceName} has no empty element with the id ${id} for its words`);
+    page = page.replace(empty, (_, open, tag, close) => `${open}${escapeText(text)}${close}`);
+  }
+  const noScript = [first, ...rest].map(({ code, noScript }, i) =>
+    (i ? `<br><span lang="${code}">${escapeText(noScript)}</span>` : escapeText(noScript))).join("");
+  page = replace(page, '<p class="over" id="noscript"></p>', `<p class="over" id="noscript">${noScript}</p>`);
+  page = replace(page, "style-src 'self'", `style-src ${hashOf(style)} ${hashOf(fontStyle)}`);
+  const scripts = [...page.matchAll(/<script>([\s\S]*?)<\/script>/g)].map(([, script]) => hashOf(script));
+  page = replace(page, "script-src 'self'", ["script-src 'self'", ...scripts].join(" "));
+  page = replace(page, '<link rel="stylesheet" href="page.css">', `<style>${style}</style>\n<style id="first-fonts">${fontStyle}</style>`);
+  const templates = rest.map(({ code, title, scene, words }) =>
+    `<template id="game-${code}" data-title="${escapeAttribute(title)}" data-words="${escapeAttribute(JSON.stringify(words))}">\n${scene}\n</template>`);
+  page = replace(page, '<main id="game" aria-label="Tolm"></main>',
+                 `<main id="game" aria-label="Tolm">\n${first.scene}\n</main>\n${templates.join("\n")}`);
+  return page;
+}
+
+async function main() {
+  const [site, sourceIndex, sourceStyle, fontDir, python, makeFonts] = process.argv.slice(2);
+  const sourcePage = fs.readFileSync(sourceIndex, "utf8");
+  const pageLanguage = /<html lang="([\w-]+)">/.exec(sourcePage)?.[1] ?? fail(`${sourceIndex} names no language in <html lang>`);
+  const ids = standIn(pageLanguage);
+  const description = await startGame(site);
+  if (description.language !== pageLanguage) fail(`the page is in ${pageLanguage}, the game speaks ${description.language}`);
+
+  const sheet = fs.readFileSync(sourceStyle, "utf8");
+  if (!sheet.includes("@media reading-layout")) fail(`${sourceStyle} holds no @media reading-layout`);
+  const faces = declaredFaces(sheet, sourceStyle);
+  const languages = everyLanguage(ids, description, pageLanguage, [...faces.keys()]);
+  const fonts = fontCuts(faces, languages.lettersOf, { sheet, sheetName: sourceStyle, fontDir, python, makeFonts });
+  const reading = readingLayout(description);
+  if (!sheet.includes("@media reading-sideways")) fail(`${sourceStyle} holds no @media reading-sideways`);
+  const style = `\n${fonts.sheet.replaceAll("@media reading-layout", `@media ${reading.when}`)
+    .replaceAll("@media reading-sideways", `@media ${reading.sidewaysWhen}`)}
+/* The first scene's controls, placed by the build. */
+${languages.rules.join("\n")}
+${reading.css}
+`;
+  const page = writePage(withColours(sourcePage, sheet, sourceStyle), sourceIndex, { style, fontStyle: fonts.cuts, languages });
+  fs.writeFileSync(path.join(site, "index.html"), page);
+}
+
+process.on("uncaughtException", (e) => fail(e.stack ?? e));
+process.on("unhandledRejection", (e) => fail(e?.stack ?? e));
+await main();
 process.exit(0);

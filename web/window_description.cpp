@@ -118,7 +118,8 @@ void reading(Json& j) {
 }
 
 // The game's languages, each named in its own words, and the page's words around the window in
-// the language the game speaks: its end screen, its error dialog's button, the switch's name.
+// the language the game speaks: its end screen, its error dialogs' words, the switch's name, its
+// description and its line for a browser without JavaScript.
 void languages(Json& j) {
     using content::Message;
     j.field("language", content::languageCode(content::language()));
@@ -138,7 +139,11 @@ void languages(Json& j) {
                                                           {"thanks", Message::ThanksForPlaying},
                                                           {"playAgain", Message::PlayAgain},
                                                           {"ok", Message::Ok},
-                                                          {"languages", Message::Languages}};
+                                                          {"languages", Message::Languages},
+                                                          {"description", Message::PageDescription},
+                                                          {"cannotLoad", Message::CannotLoad},
+                                                          {"loadAgain", Message::LoadAgain},
+                                                          {"noScript", Message::NoScript}};
     for (const auto& [name, message] : words) j.field(name, content::message(message));
     j.endObject();
 }

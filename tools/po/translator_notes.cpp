@@ -60,6 +60,10 @@ constexpr Note kNotes[] = {
     {"languages", "The name of the page's language switch, for screen readers."},
     {"language name", "This language's name for itself, as its speakers write it alone: a screen reader "
                       "says it for the language's link on the page's switch."},
+    {"page description", "The page's description for search engines and link previews: one or two sentences."},
+    {"cannot load", "The page's error dialog when the game's files do not arrive, as on a broken connection."},
+    {"load again", "The button of that dialog, which loads the page again."},
+    {"no script", "The page's only line in a browser with JavaScript off."},
 };
 
 }  // namespace

@@ -9,7 +9,7 @@ const path = require("node:path");
 const { Browser } = require("../../tests/web/browser/harness.cjs");
 
 const kScreens = [[1920, 1080], [1280, 800], [640, 360]];
-const kPhones = [[390, 844], [360, 640], [320, 568], [844, 390]];
+const kPhones = [[390, 844], [360, 640], [320, 568], [844, 390], [740, 360]];
 const kTown = ["Vyjít", "Jít", "Pokračovat", "Choice4", "Dál", "Visit2", "Buy3", "Šlukonv", "Dál3"];
 
 async function shoot(browser, out, size, phone, query = "") {

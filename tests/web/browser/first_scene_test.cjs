@@ -1,9 +1,9 @@
 // The first scene as the page alone draws it, from the one file with no other file to help, is
-// the scene once the module has taken it over and the whole faces have replaced the page's cuts
-// of them: every line of text in the same place to the pixel's fraction, and the pictures the
-// same but for the edges that a browser smooths a little otherwise from one face to its cut at
-// some sizes. The page needs nothing else for its first paint, and nothing the player sees moves
-// or changes when the game and its fonts come in.
+// the scene once the module has taken it over and the whole faces have come in beside the page's
+// cuts of them: every line of text in the same place to the pixel's fraction, and the pictures
+// the same but for the edges that a browser smooths a little otherwise at some sizes. The page
+// needs nothing else for its first paint, and nothing the player sees moves or changes when the
+// game and its fonts come in.
 "use strict";
 const { run, expect, expectEqual, waitFor } = require("./harness.cjs");
 
@@ -90,6 +90,10 @@ run(async (browser) => {
     const loaded = Page.loadEventFired();
     await Page.navigate({ url: `${browser.origin}/${query}` });
     await loaded;
+    // Without its script the page says so in its dialog, which stands over the scene: the
+    // scene alone is what is held against the scene taken over.
+    await waitFor("the dialog of a page without its script", () => browser.eval("document.getElementById('error').open"));
+    await browser.eval("document.getElementById('error').remove()");
     const alone = await shot(browser);
     expectEqual(await browser.eval(kUncut), [], `${what}: letters the page's cuts of its faces lack`);
     // The blocked files failed on purpose.
@@ -97,7 +101,7 @@ run(async (browser) => {
 
     await Network.setBlockedURLs({ urls: [] });
     await browser.load(query);
-    await waitFor("the cuts go once the whole faces are in", () => browser.eval("!document.getElementById('first-fonts')"));
+    await waitFor("the whole faces in", () => browser.eval("[...document.fonts].every((face) => face.status === 'loaded')"));
     const taken = await shot(browser);
     // A letter missing from the page's cut of its face would be drawn in another face, alone.
     expectEqual(alone.lines, taken.lines, `${what}: the lines of text, alone and taken over`);

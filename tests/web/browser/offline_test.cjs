@@ -14,7 +14,10 @@ run(async (browser) => {
     !/unsafe-inline|unsafe-eval'|\*|https?:|data:/.test(policy.replace("'wasm-unsafe-eval'", "").replace("font-src 'self' data:", "")),
     `the policy allows only the site: ${policy}`);
   await waitFor("every picture loaded", () => browser.eval(
-    "[...document.querySelectorAll('#game img')].every((i) => i.complete && i.naturalWidth === 757)"));
+    `[...document.querySelectorAll('#game .picture')].every((p) => {
+      const i = p.querySelector('img');
+      return i && i.complete && i.naturalWidth === 757;
+    })`));
   await browser.client.Network.emulateNetworkConditions({ offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
   for (const c of ["Vyjít", "Jít", "Pokračovat", "Choice4", "Dál", "Visit2", "Buy3"]) await browser.click(c);
   const shown = await browser.eval(`[...document.querySelectorAll('#game .picture')].filter((e) => e.checkVisibility())

@@ -26,5 +26,5 @@ run(async (browser) => {
   const after = (await browser.seen()).story;
   expect(after !== before, `the story goes on after Vyjít, offline: still "${after}"`);
   await waitFor("every picture, offline", () => browser.eval(
-    "[...document.querySelectorAll('#game img')].every((i) => i.complete && i.naturalWidth > 0)"));
+    "[...document.querySelectorAll('#game .picture')].every((p) => p.querySelector('img')?.complete && p.querySelector('img').naturalWidth > 0)"));
 });
