@@ -93,7 +93,7 @@ constexpr std::array<ControlRow, kControlCount> kLayout{{
     {Control::Choice5, Kind::Button, Container::Window, {360, 4800, 2055, 735}, false, T::C19, Font{Family::BookmanOldStyle, 2025, 600}, SystemColour::Default, std::nullopt, 13},
     {Control::Picture10, Kind::PictureBox, Container::Window, {7200, 120, 2775, 3495}, false, Pic::PIC_13, std::nullopt, SystemColour::Default, std::nullopt, 11},
     {Control::Pokracovat, Kind::Button, Container::Window, {360, 5640, 2055, 735}, false, T::CaptionPokracovat, Font{Family::BookmanOldStyle, 1575, 600}, SystemColour::Default, std::nullopt, 10},
-    {Control::Usmrtit, Kind::Button, Container::Window, {360, 6480, 2055, 735}, false, T::CaptionZabit, Font{Family::BookmanOldStyle, 2175, 600}, SystemColour::Default, std::nullopt, 9},
+    {Control::Usmrtit, Kind::Button, Container::Window, {360, 6480, 2055, 735}, false, T::CaptionUsmrtit, Font{Family::BookmanOldStyle, 2175, 600}, SystemColour::Default, std::nullopt, 9},
     {Control::Choice6, Kind::Button, Container::Window, {360, 4800, 2055, 735}, false, T::C19, Font{Family::BookmanOldStyle, 2025, 600}, SystemColour::Default, std::nullopt, 8},
     {Control::Prosacovat, Kind::Button, Container::Window, {360, 6480, 2055, 735}, false, T::CaptionProsacovat, Font{Family::BookmanOldStyle, 1575, 600}, SystemColour::Default, std::nullopt, 6},
     {Control::Choice7, Kind::Button, Container::Window, {360, 4800, 2055, 735}, false, T::C19, Font{Family::BookmanOldStyle, 2025, 600}, SystemColour::Default, std::nullopt, 5},

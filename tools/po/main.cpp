@@ -36,6 +36,17 @@ void entry(web::Json& j, bool first, std::string_view file, std::string_view key
     j.raw("]}");
 }
 
+// The shown Czech has its one-letter words bound; translators read it with plain spaces.
+std::string asWritten(std::string_view shown) {
+    std::string czech;
+    for (std::size_t at = 0; at < shown.size(); ++at) {
+        const bool bound = shown.substr(at, 2) == "\u00A0";
+        czech += bound ? ' ' : shown[at];
+        at += bound;
+    }
+    return czech;
+}
+
 }  // namespace
 
 int main() {
@@ -47,20 +58,13 @@ int main() {
         const std::string_view written = content::text(key, content::kCzech);
         // The empty description is empty in every language.
         if (written.empty()) continue;
-        // The shown Czech has its one-letter words bound; translators read it with plain spaces.
-        std::string czech;
-        for (std::size_t at = 0; at < written.size(); ++at) {
-            const bool bound = written.substr(at, 2) == "\u00A0";
-            czech += bound ? ' ' : written[at];
-            at += bound;
-        }
-        entry(j, first, "content/texts.cpp", content::keyName(key), czech, po::whereShown(key));
+        entry(j, first, "content/texts.cpp", content::keyName(key), asWritten(written), po::whereShown(key));
         first = false;
     }
     // Nothing has chosen another language: the messages come in Czech.
     for (std::size_t i = 0; i < content::kMessageCount; ++i) {
         const auto key = static_cast<content::Message>(i);
-        entry(j, false, "content/messages.cpp", content::messageName(key), content::message(key), "");
+        entry(j, false, "content/messages.cpp", content::messageName(key), asWritten(content::message(key)), "");
     }
     j.raw("]");
     std::puts(j.take().c_str());
