@@ -17,7 +17,7 @@ namespace tolm::content {
 enum class Message : std::uint8_t {
     Help, UnknownLanguage, LanguageMissing, CannotWrite,
     NoSession, XDisplay, XDisplayUnset, WaylandDisplay, Platform, OrPlace, OrOthers, QtFailed, QtFailedInLittleMemory,
-    QtSaidMore, ScaleFactor,
+    DoesNotFit, WindowNeverCame, WindowNeverCameInLittleMemory, QtSaidMore, ScaleFactor,
     RuntimeError, TypeMismatch, FloatingPoint, PropertyFailed,
     GameOver, ThanksForPlaying, PlayAgain, Ok, Languages, LanguageName,
 };

@@ -14,11 +14,15 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <mutex>
 #include <optional>
 #include <string_view>
@@ -209,6 +213,84 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
     else ++messagesNotHeld;
 }
 
+// The toolkit starts threads of its own after it has started (the one that reaches the session
+// bus, for screen readers), and waits for ever on one that cannot start. In a limited address
+// space the game first checks that two more threads would fit, rather than hang with no window.
+bool roomForThreads() {
+    if (!addressSpaceLimit()) return true;
+    std::thread first;
+    std::thread second;
+    try {
+        first = std::thread([] {});
+        second = std::thread([] {});
+    } catch (const std::system_error&) {
+    }
+    const bool started = first.joinable() && second.joinable();
+    for (std::thread* t : {&first, &second})
+        if (t->joinable()) t->join();
+    return started;
+}
+
+// Should building the window still hang inside the toolkit (a thread of its own that could not
+// start after all), the game ends after this long with one line instead of running unseen. The
+// window is built in well under a second; the watch ends when the event loop first runs.
+constexpr unsigned kSecondsToBuildTheWindow = 30;
+std::string windowNeverCame;
+// In a limited address space the libraries under the toolkit may crash where memory runs out
+// (fontconfig does not check for it), which is then said as what it most likely is.
+std::string doesNotFit;
+
+void onWindowNeverCame(int) {
+    // Only what is safe in a signal handler: the line was written beforehand.
+    [[maybe_unused]] const auto written = write(STDERR_FILENO, windowNeverCame.data(), windowNeverCame.size());
+    _exit(1);
+}
+
+void onCrashInLittleMemory(int) {
+    [[maybe_unused]] const auto written = write(STDERR_FILENO, doesNotFit.data(), doesNotFit.size());
+    _exit(1);
+}
+
+// From the start of the toolkit to the end of the game, in a limited address space only.
+void watchForMemoryRunningOut() {
+    if (const auto limit = addressSpaceLimit()) {
+        doesNotFit = content::message(Message::DoesNotFit, {{"mib", std::to_string(*limit >> 20)}}) + "\n";
+        // Where the stack itself could not grow, the handler runs on a stack of its own.
+        static char handlerStack[64 * 1024];
+        stack_t stack{};
+        stack.ss_sp = handlerStack;
+        stack.ss_size = sizeof handlerStack;
+        sigaltstack(&stack, nullptr);
+        struct sigaction crash {};
+        crash.sa_handler = onCrashInLittleMemory;
+        crash.sa_flags = SA_ONSTACK;
+        sigaction(SIGSEGV, &crash, nullptr);
+        sigaction(SIGBUS, &crash, nullptr);
+        // Memory that runs out inside the toolkit ends the program through std::terminate, at any time.
+        std::set_terminate([] {
+            try {
+                if (std::current_exception()) std::rethrow_exception(std::current_exception());
+            } catch (const std::bad_alloc&) {
+                onCrashInLittleMemory(0);
+            } catch (...) {
+            }
+            std::abort();
+        });
+    }
+}
+
+void watchTheWindowBeingBuilt() {
+    const std::string seconds = std::to_string(kSecondsToBuildTheWindow);
+    const auto limit = addressSpaceLimit();
+    windowNeverCame = (limit ? content::message(Message::WindowNeverCameInLittleMemory,
+                                                {{"seconds", seconds}, {"mib", std::to_string(*limit >> 20)}})
+                             : content::message(Message::WindowNeverCame, {{"seconds", seconds}})) +
+                      "\n";
+    std::signal(SIGALRM, onWindowNeverCame);
+    alarm(kSecondsToBuildTheWindow);
+    QTimer::singleShot(0, qApp, [] { alarm(0); });
+}
+
 // Qt's scale factor multiplies every size the window has: one that no window can have is
 // replaced by the usual size, with a warning, rather than leave a game running with no window.
 void keepTheScaleDrawable() {
@@ -228,6 +310,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     asked.platforms = option(argc, argv, "platform").value_or(qgetenv("QT_QPA_PLATFORM").toStdString());
     asked.display = option(argc, argv, "display");
     keepTheScaleDrawable();
+    watchForMemoryRunningOut();
     Held starting;
     held = &starting;
     const QtMessageHandler before = qInstallMessageHandler(whileStarting);
@@ -255,11 +338,18 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     const std::scoped_lock lock(heldLock);
     // Without its event reader the toolkit would never show the window, and the game would run unseen.
     if (!starting.threadFailed.isEmpty()) failedToStart(starting.threadFailed);
+    if (!roomForThreads()) {
+        std::fputs((content::message(Message::DoesNotFit, {{"mib", std::to_string(*addressSpaceLimit() >> 20)}}) + "\n")
+                       .c_str(),
+                   stderr);
+        std::_Exit(1);
+    }
     held = nullptr;
     for (const QString& line : starting.lines) std::fprintf(stderr, "%s\n", qPrintable(line));
     if (messagesNotHeld > 0)
         std::fprintf(stderr, "%s\n",
                      content::message(Message::QtSaidMore, {{"count", std::to_string(messagesNotHeld)}}).c_str());
+    watchTheWindowBeingBuilt();
     return app;
 }
 

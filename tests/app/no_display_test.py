@@ -36,7 +36,7 @@ def start(game, folder, arguments, extra):
     env = {k: v for k, v in os.environ.items()
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "LANGUAGE", "LC_ALL",
                         "LC_MESSAGES", "LANG")}
-    env.update(XDG_RUNTIME_DIR=folder, LANG="en_GB.UTF-8", **extra)
+    env.update({"XDG_RUNTIME_DIR": folder, "LANG": "en_GB.UTF-8", **extra})
     return subprocess.Popen([game, *arguments], cwd=folder, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                             text=True, preexec_fn=cores_allowed)
 

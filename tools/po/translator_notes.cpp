@@ -66,6 +66,12 @@ constexpr Note kNotes[] = {
                   "Qt's own message, in English."},
     {"qt failed in little memory", "As „qt failed“, when the process may use only {mib} MiB of memory "
                                    "(its address space is limited), which is the likely cause."},
+    {"does not fit", "Said on the terminal when the process may use only {mib} MiB of memory (its address "
+                     "space is limited), too little for the game to start."},
+    {"window never came", "Said on the terminal when the toolkit hangs while the window is built: the game "
+                          "ends after {seconds} seconds."},
+    {"window never came in little memory", "As „window never came“, when the process may use only {mib} MiB "
+                                           "of memory, which is the likely cause."},
     {"qt said more", "After Qt's messages from its start, when there were too many: {count} is how many "
                      "were left out."},
     {"scale factor", "Said on the terminal when the environment asks for a scale that no window can "
