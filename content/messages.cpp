@@ -147,7 +147,11 @@ constexpr bool controls(char32_t c) {
 // The code point that starts at `at`, and its length in bytes; nothing for bytes that are not UTF-8.
 std::optional<std::pair<char32_t, std::size_t>> codePointAt(std::string_view s, std::size_t at) {
     const auto lead = static_cast<unsigned char>(s[at]);
-    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
     if (length == 0 || at + length > s.size()) return std::nullopt;
     char32_t c = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t i = 1; i < length; ++i) {

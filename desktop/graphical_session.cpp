@@ -1,12 +1,11 @@
 // Starts the toolkit, with the font configuration read meanwhile; when no platform starts, the
 // toolkit would end the process with an abort, and the game says why instead: no display it could
-// reach, or, where it reached one, the toolkit's own reason. What it says echoes the platforms and
-// displays it was given, which may be of any length and hold anything, so the echoes are cut short
-// and cleaned (content::echoed).
+// reach, or, where it reached one, the toolkit's own reason (start_watch.h covers what little
+// memory does after that). What it says echoes the platforms and displays it was given, which may
+// be of any length and hold anything, so the echoes are cut short and cleaned (content::echoed).
 #include "desktop/graphical_session.h"
 
 #include <fontconfig/fontconfig.h>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -14,15 +13,11 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
-#include <new>
 #include <mutex>
 #include <optional>
 #include <string_view>
@@ -30,6 +25,7 @@
 #include <thread>
 
 #include "content/message.h"
+#include "desktop/start_watch.h"
 
 namespace tolm::desktop {
 namespace {
@@ -64,7 +60,8 @@ Asked asked;
 std::optional<std::string> option(int argc, char** argv, std::string_view name) {
     for (int i = 1; i + 1 < argc; ++i) {
         const std::string_view argument(argv[i]);
-        if (argument.starts_with("-") && argument.substr(argument.starts_with("--") ? 2 : 1) == name) return argv[i + 1];
+        const std::string_view dashless = argument.substr(argument.starts_with("--") ? 2 : 1);
+        if (argument.starts_with("-") && dashless == name) return argv[i + 1];
     }
     return std::nullopt;
 }
@@ -149,19 +146,12 @@ bool aDisplayAnswers() {
 std::string noSessionMessage() {
     const QStringList tried = platformsTried();
     std::string places;
-    for (const QString& platform : tried.first(std::min(tried.size(), kPlatformsNamed)))
-        places = places.empty() ? placeOf(platform)
-                                : content::message(Message::OrPlace, {{"places", places}, {"place", placeOf(platform)}});
+    for (const QString& platform : tried.first(std::min(tried.size(), kPlatformsNamed))) {
+        const std::string place = placeOf(platform);
+        places = places.empty() ? place : content::message(Message::OrPlace, {{"places", places}, {"place", place}});
+    }
     if (tried.size() > kPlatformsNamed) places = content::message(Message::OrOthers, {{"places", places}});
     return content::message(Message::NoSession, {{"places", places}});
-}
-
-// A second thread's stack and the toolkit's start may not both fit a limited address space;
-// there the fonts are read first, on this thread, as they are wherever a thread cannot start.
-std::optional<rlim_t> addressSpaceLimit() {
-    rlimit limit{};
-    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return std::nullopt;
-    return limit.rlim_cur;
 }
 
 // What the toolkit says while it starts (from its event reader thread too), kept until it has
@@ -213,84 +203,6 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
     else ++messagesNotHeld;
 }
 
-// The toolkit starts threads of its own after it has started (the one that reaches the session
-// bus, for screen readers), and waits for ever on one that cannot start. In a limited address
-// space the game first checks that two more threads would fit, rather than hang with no window.
-bool roomForThreads() {
-    if (!addressSpaceLimit()) return true;
-    std::thread first;
-    std::thread second;
-    try {
-        first = std::thread([] {});
-        second = std::thread([] {});
-    } catch (const std::system_error&) {
-    }
-    const bool started = first.joinable() && second.joinable();
-    for (std::thread* t : {&first, &second})
-        if (t->joinable()) t->join();
-    return started;
-}
-
-// Should building the window still hang inside the toolkit (a thread of its own that could not
-// start after all), the game ends after this long with one line instead of running unseen. The
-// window is built in well under a second; the watch ends when the event loop first runs.
-constexpr unsigned kSecondsToBuildTheWindow = 30;
-std::string windowNeverCame;
-// In a limited address space the libraries under the toolkit may crash where memory runs out
-// (fontconfig does not check for it), which is then said as what it most likely is.
-std::string doesNotFit;
-
-void onWindowNeverCame(int) {
-    // Only what is safe in a signal handler: the line was written beforehand.
-    [[maybe_unused]] const auto written = write(STDERR_FILENO, windowNeverCame.data(), windowNeverCame.size());
-    _exit(1);
-}
-
-void onCrashInLittleMemory(int) {
-    [[maybe_unused]] const auto written = write(STDERR_FILENO, doesNotFit.data(), doesNotFit.size());
-    _exit(1);
-}
-
-// From the start of the toolkit to the end of the game, in a limited address space only.
-void watchForMemoryRunningOut() {
-    if (const auto limit = addressSpaceLimit()) {
-        doesNotFit = content::message(Message::DoesNotFit, {{"mib", std::to_string(*limit >> 20)}}) + "\n";
-        // Where the stack itself could not grow, the handler runs on a stack of its own.
-        static char handlerStack[64 * 1024];
-        stack_t stack{};
-        stack.ss_sp = handlerStack;
-        stack.ss_size = sizeof handlerStack;
-        sigaltstack(&stack, nullptr);
-        struct sigaction crash {};
-        crash.sa_handler = onCrashInLittleMemory;
-        crash.sa_flags = SA_ONSTACK;
-        sigaction(SIGSEGV, &crash, nullptr);
-        sigaction(SIGBUS, &crash, nullptr);
-        // Memory that runs out inside the toolkit ends the program through std::terminate, at any time.
-        std::set_terminate([] {
-            try {
-                if (std::current_exception()) std::rethrow_exception(std::current_exception());
-            } catch (const std::bad_alloc&) {
-                onCrashInLittleMemory(0);
-            } catch (...) {
-            }
-            std::abort();
-        });
-    }
-}
-
-void watchTheWindowBeingBuilt() {
-    const std::string seconds = std::to_string(kSecondsToBuildTheWindow);
-    const auto limit = addressSpaceLimit();
-    windowNeverCame = (limit ? content::message(Message::WindowNeverCameInLittleMemory,
-                                                {{"seconds", seconds}, {"mib", std::to_string(*limit >> 20)}})
-                             : content::message(Message::WindowNeverCame, {{"seconds", seconds}})) +
-                      "\n";
-    std::signal(SIGALRM, onWindowNeverCame);
-    alarm(kSecondsToBuildTheWindow);
-    QTimer::singleShot(0, qApp, [] { alarm(0); });
-}
-
 // Qt's scale factor multiplies every size the window has: one that no window can have is
 // replaced by the usual size, with a warning, rather than leave a game running with no window.
 void keepTheScaleDrawable() {
@@ -299,8 +211,8 @@ void keepTheScaleDrawable() {
     bool number = false;
     const double factor = value.toDouble(&number);
     if (number && std::isfinite(factor) && factor >= kSmallestScale && factor <= kLargestScale) return;
-    std::fputs((content::message(Message::ScaleFactor, {{"value", content::echoed(value.toStdString())}}) + "\n").c_str(),
-               stderr);
+    const std::string said = content::message(Message::ScaleFactor, {{"value", content::echoed(value.toStdString())}});
+    std::fputs((said + "\n").c_str(), stderr);
     qputenv("QT_SCALE_FACTOR", "1");
 }
 
@@ -320,6 +232,9 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     // Should the toolkit fail, the process ends with the thread still reading, which is harmless.
     std::thread fontConfiguration;
     if (reachesADisplay()) {
+        // A second thread's stack and the toolkit's start may not both fit a limited address
+        // space; there the fonts are read first, on this thread, as they are wherever a thread
+        // cannot start.
         if (addressSpaceLimit()) {
             FcInit();
         } else {

@@ -80,7 +80,8 @@ def main():
     # How much address space Qt needs to start depends on the machine: with too little, the
     # limit is named beside Qt's own reason.
     cases = [
-        ("-display to nowhere", ["-display", dead], {}, None, [("says", 1, f'could not connect to X display "{dead}"')]),
+        ("-display to nowhere", ["-display", dead], {}, None,
+         [("says", 1, f'could not connect to X display "{dead}"')]),
         ("--display to nowhere", ["--display", dead], {}, None, [("says", 1, f'X display "{dead}"')]),
         ("-display to nowhere, in Czech", ["-display", dead], {"LANG": "cs_CZ.UTF-8"}, None,
          [("says", 1, f"nemohl se připojit k displeji X „{dead}“")]),
