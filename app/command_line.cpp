@@ -78,7 +78,8 @@ std::optional<int> answerCommandLine(int& argc, char** argv) {
     if (asked) {
         const auto language = content::languageNamed(*asked);
         if (!language)
-            return complain(content::message(Message::UnknownLanguage, {{"language", *asked}, {"languages", languageCodes()}}));
+            return complain(content::message(Message::UnknownLanguage,
+                                             {{"language", content::echoed(*asked)}, {"languages", languageCodes()}}));
         content::useLanguage(*language);
     }
     for (int i = 1; i < argc; ++i) {

@@ -14,13 +14,16 @@ namespace tolm::content::language_table {
 
 inline constexpr std::size_t kLanguages = kLanguageCodes.size();
 
+// Czech binds its one-letter words to the next word where a line may wrap (a window, a page, a
+// manual); a terminal's lines are laid out by hand and stay as written. Other languages are shown
+// as translated.
+enum class Typography : bool { AsWritten, CzechOneLetterWords };
+
 struct Written {
     std::string_view key;
     std::string_view czech;
+    Typography typography = Typography::CzechOneLetterWords;
 };
-
-// Czech binds its one-letter words to the next word; other languages are shown as translated.
-enum class Typography : bool { AsWritten, CzechOneLetterWords };
 
 template <std::size_t Keys>
 constexpr std::size_t keyIndex(const std::array<Written, Keys>& table, std::string_view key) {
@@ -63,11 +66,10 @@ constexpr std::string_view translated(const Written& w, std::size_t language, co
 }
 
 template <std::size_t Keys, std::size_t N>
-constexpr std::size_t shownSize(const std::array<Written, Keys>& table, const std::array<Translation, N>& all,
-                                Typography czech) {
+constexpr std::size_t shownSize(const std::array<Written, Keys>& table, const std::array<Translation, N>& all) {
     std::size_t size = 0;
     for (const Written& w : table) {
-        size += czech == Typography::CzechOneLetterWords ? boundSize(w.czech) : w.czech.size();
+        size += w.typography == Typography::CzechOneLetterWords ? boundSize(w.czech) : w.czech.size();
         for (std::size_t language = 1; language < kLanguages; ++language) size += translated(w, language, all).size();
     }
     return size;
@@ -85,14 +87,13 @@ struct Shown {
 };
 
 template <std::size_t Size, std::size_t Keys, std::size_t N>
-constexpr Shown<Size, Keys> shown(const std::array<Written, Keys>& table, const std::array<Translation, N>& all,
-                                  Typography czech) {
+constexpr Shown<Size, Keys> shown(const std::array<Written, Keys>& table, const std::array<Translation, N>& all) {
     Shown<Size, Keys> s;
     char* out = s.bytes.data();
     for (std::size_t language = 0; language < kLanguages; ++language) {
         for (std::size_t k = 0; k < Keys; ++k) {
             s.starts[language][k] = static_cast<std::size_t>(out - s.bytes.data());
-            if (language == 0 && czech == Typography::CzechOneLetterWords) {
+            if (language == 0 && table[k].typography == Typography::CzechOneLetterWords) {
                 out = bindOneLetterWords(table[k].czech, out);
             } else {
                 for (char c : language == 0 ? table[k].czech : translated(table[k], language, all)) *out++ = c;

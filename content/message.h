@@ -12,9 +12,13 @@
 
 namespace tolm::content {
 
+// The terminal's lines: the command line's answers, then what the desktop says when it cannot
+// start; the runtime's errors; the page's own words.
 enum class Message : std::uint8_t {
     Help, UnknownLanguage, LanguageMissing, CannotWrite,
-    RuntimeError, Overflow, TypeMismatch, FloatingPoint, PropertyFailed,
+    NoSession, XDisplay, XDisplayUnset, WaylandDisplay, Platform, OrPlace, OrOthers, QtFailed, QtFailedInLittleMemory,
+    DoesNotFit, WindowNeverCame, WindowNeverCameInLittleMemory, QtSaidMore, ScaleFactor,
+    RuntimeError, TypeMismatch, FloatingPoint, PropertyFailed,
     GameOver, ThanksForPlaying, PlayAgain, Ok, Languages, LanguageName,
     PageDescription, CannotLoad, LoadAgain, NoScript,
 };
@@ -24,11 +28,17 @@ inline constexpr std::size_t kMessageCount = static_cast<std::size_t>(Message::N
 // The message in the game's language, or in the one given, with its {placeholders} as written.
 std::string_view message(Message key);
 std::string_view message(Message key, Language l);
-// The key as the translations name it: "help", "error 6".
+// The key as the translations name it: "help", "error 13".
 std::string_view messageName(Message key);
 
 // The message with each {name} replaced by its value.
 std::string message(Message key, std::initializer_list<std::pair<std::string_view, std::string_view>> values);
+
+// A value the user gave, as a message echoes it: at most `length` characters, cut with an
+// ellipsis, without the control characters and invalid bytes that a terminal would act on or
+// choke on, each of which is left out.
+inline constexpr std::size_t kEchoLength = 40;
+std::string echoed(std::string_view value, std::size_t length = kEchoLength);
 
 // What the player is told of a runtime error: its number and its message, on two lines.
 std::string runtimeErrorMessage(int number);

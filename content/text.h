@@ -12,7 +12,9 @@ namespace tolm::content {
 // T: story texts in P; D: card descriptions in Popis; E0: the empty description;
 // C: captions; H: tooltips; A: what a screen reader says for the pictures (A01..A14, in
 // picture order) and for the tally's outline (A15). Captions that are fixed words of the
-// game carry the word itself in their key, transliterated, and their own text as their name.
+// game carry the word itself in their key, transliterated, and their own text as their name;
+// CaptionUsmrtit, the same word as CaptionZabit on the button that kills Franta, is named after
+// that button, so that a translation can say whom it kills.
 enum class Text : std::uint8_t {
     T00, T01, T02, T03, T04, T05, T06, T07, T08, T09,
     T10, T11, T12, T13, T14, T15, T16, T17, T18, T19,
@@ -26,7 +28,7 @@ enum class Text : std::uint8_t {
     A01, A02, A03, A04, A05, A06, A07, A08, A09, A10, A11, A12, A13, A14, A15,
     CaptionJitDal, CaptionDal, CaptionSmulaNicNemas, CaptionJdiPryc, CaptionJetDoJirikova,
     CaptionZustatVRumburku, CaptionJetDoSluknova, CaptionVyrazitDvere, CaptionJitMenitJinam,
-    CaptionInventar, CaptionKonec, CaptionPokracovat, CaptionZabit, CaptionProsacovat, CaptionJitPryc,
+    CaptionInventar, CaptionKonec, CaptionPokracovat, CaptionZabit, CaptionUsmrtit, CaptionProsacovat, CaptionJitPryc,
     CaptionVyjit, CaptionPenize,
 };
 

@@ -159,7 +159,7 @@ constexpr std::array<ControlRow, kControlCount> kLayout{{
     choice(Control::Choice5, {360, 4800, 2055, 735}, T::C19, demiBookman(2025), 13),
     scene(Control::Picture10, Pic::PIC_13, 11),
     choice(Control::Pokracovat, {360, 5640, 2055, 735}, T::CaptionPokracovat, demiBookman(1575), 10),
-    choice(Control::Usmrtit, {360, 6480, 2055, 735}, T::CaptionZabit, demiBookman(2175), 9),
+    choice(Control::Usmrtit, {360, 6480, 2055, 735}, T::CaptionUsmrtit, demiBookman(2175), 9),
     choice(Control::Choice6, {360, 4800, 2055, 735}, T::C19, demiBookman(2025), 8),
     choice(Control::Prosacovat, {360, 6480, 2055, 735}, T::CaptionProsacovat, demiBookman(1575), 6),
     choice(Control::Choice7, {360, 4800, 2055, 735}, T::C19, demiBookman(2025), 5),

@@ -12,7 +12,8 @@ import tempfile
 
 from verdict import finish
 
-NO_SESSION = "Tolm needs a graphical session"
+# Said in the game's language, which is Czech where the locale names none.
+NO_SESSION = {"cs": "Tolm potřebuje grafické prostředí", "en": "Tolm needs a graphical session"}
 LOCALE = ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")
 # A code no language has: a language the game does not speak, whatever po/ holds.
 LACKING = "xx"
@@ -107,11 +108,11 @@ def main():
          f"unknown language '{LACKING}' (the game speaks: {', '.join(languages)})"),
         (["--lang=", "--version"], {}, subprocess.PIPE, 2, says_nothing, "neznámý jazyk „“"),
         (["--help", "--lang"], {"LANG": "en_GB.UTF-8"}, subprocess.PIPE, 2, says_nothing, "'--lang' needs a language"),
-        (["--lang", "en"], {}, subprocess.PIPE, 1, says_nothing, NO_SESSION),
-        (["--", "--version"], {}, subprocess.PIPE, 1, says_nothing, NO_SESSION),
-        (["--", "--lang", LACKING], {}, subprocess.PIPE, 1, says_nothing, NO_SESSION),
-        (["--versions"], {}, subprocess.PIPE, 1, says_nothing, NO_SESSION),
-        (["-version"], {}, subprocess.PIPE, 1, says_nothing, NO_SESSION),
+        (["--lang", "en"], {}, subprocess.PIPE, 1, says_nothing, NO_SESSION["en"]),
+        (["--", "--version"], {}, subprocess.PIPE, 1, says_nothing, NO_SESSION["cs"]),
+        (["--", "--lang", LACKING], {"LANG": "en_GB.UTF-8"}, subprocess.PIPE, 1, says_nothing, NO_SESSION["en"]),
+        (["--versions"], {}, subprocess.PIPE, 1, says_nothing, NO_SESSION["cs"]),
+        (["-version"], {"LANG": "en_GB.UTF-8"}, subprocess.PIPE, 1, says_nothing, NO_SESSION["en"]),
         (["--help"], {"LANG": "en_GB.UTF-8"}, "/dev/full", 1, None, "cannot write to standard output"),
         (["--version"], {}, "/dev/full", 1, None, "nelze zapsat na standardní výstup"),
     ]

@@ -74,7 +74,10 @@ TEST(Language, ChosenGivesEveryTextAndMessageInIt) {
 }
 
 TEST(Language, RuntimeErrorsAreToldInIt) {
-    EXPECT_EQ(runtimeErrorMessage(6), "Chyba 6 za běhu programu:\nPřetečení");
+    // Czech binds its one-letter words in what a window shows; a number without a message of its
+    // own is told by its number alone.
+    EXPECT_EQ(runtimeErrorMessage(16), "Chyba 16 za běhu programu:\nChyba výpočtu v\u00A0plovoucí čárce");
+    EXPECT_EQ(runtimeErrorMessage(6), "Chyba 6 za běhu programu:");
     useLanguage(kEnglish);
     const std::string english = runtimeErrorMessage(438);
     useLanguage(kCzech);
@@ -86,6 +89,37 @@ TEST(Language, MessagesFillInTheirPlaceholders) {
               "tolm: neznámý jazyk „xx“ (hra umí: cs, en)\nVíce řekne příkaz „tolm --help“.\n");
     // A value that looks like a placeholder is not filled in again.
     EXPECT_EQ(message(Message::RuntimeError, {{"number", "{number}"}}), "Chyba {number} za běhu programu:");
+}
+
+// A terminal's lines are laid out by hand: the one-letter words stay as written there.
+TEST(Language, TerminalLinesKeepTheirPlainSpaces) {
+    for (Message m : {Message::Help, Message::NoSession, Message::XDisplay, Message::ScaleFactor})
+        EXPECT_EQ(message(m, kCzech).find("\u00A0"), std::string_view::npos) << messageName(m);
+    EXPECT_NE(message(Message::Help, kCzech).find(" v jazyce"), std::string_view::npos);
+}
+
+// Whatever the user gave comes back short and harmless to a terminal: no escape sequence, no
+// line break, no bidirectional override, no broken UTF-8, at most 40 characters.
+TEST(Language, EchoedValuesAreCutShortAndCleaned) {
+    const std::string forty(40, 'x');
+    const std::string long_(128 * 1024, 'x');
+    const struct {
+        const char* what;
+        std::string value, echoed;
+    } cases[] = {
+        {"a plain value", "de", "de"},
+        {"empty", "", ""},
+        {"escape codes", "\x1b[31mred\x1b[0m\x07", "[31mred[0m"},
+        {"a line break and a carriage return", "a\nb\rc", "abc"},
+        {"C1 controls and DEL", "a\u0085b\u009bc\x7f", "abc"},
+        {"a bidirectional override", "a\u202Eb\u2066c", "abc"},
+        {"bytes that are not UTF-8", "a\xff\xc3" "b\xed\xa0\x80" "c", "abc"},
+        {"exactly forty characters", forty, forty},
+        {"128 KiB", long_, std::string(39, 'x') + "…"},
+        {"Czech letters cut whole", std::string(30, 'x') + "čččččččččččč", std::string(30, 'x') + "ččččččččč…"},
+        {"controls do not count", forty + "\x1b\x1b", forty},
+    };
+    for (const auto& c : cases) EXPECT_EQ(echoed(c.value), c.echoed) << c.what;
 }
 
 }  // namespace

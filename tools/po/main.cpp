@@ -28,6 +28,17 @@ void entry(Json& j, std::string_view file, std::string_view key, std::string_vie
     j.endObject();
 }
 
+// The shown Czech has its one-letter words bound; translators read it with plain spaces.
+std::string asWritten(std::string_view shown) {
+    std::string czech;
+    for (std::size_t at = 0; at < shown.size(); ++at) {
+        const bool bound = shown.substr(at, 2) == "\u00A0";
+        czech += bound ? ' ' : shown[at];
+        at += bound;
+    }
+    return czech;
+}
+
 }  // namespace
 
 int main() {
@@ -38,19 +49,12 @@ int main() {
         const std::string_view written = content::text(key, content::kCzech);
         // The empty description is empty in every language.
         if (written.empty()) continue;
-        // The shown Czech has its one-letter words bound; translators read it with plain spaces.
-        std::string czech;
-        for (std::size_t at = 0; at < written.size(); ++at) {
-            const bool bound = written.substr(at, 2) == "\u00A0";
-            czech += bound ? ' ' : written[at];
-            at += bound;
-        }
-        entry(j, "content/texts.cpp", content::keyName(key), czech, po::whereShown(key));
+        entry(j, "content/texts.cpp", content::keyName(key), asWritten(written), po::whereShown(key));
     }
     // Nothing has chosen another language: the messages come in Czech.
     for (std::size_t i = 0; i < content::kMessageCount; ++i) {
         const auto key = static_cast<content::Message>(i);
-        entry(j, "content/messages.cpp", content::messageName(key), content::message(key), "");
+        entry(j, "content/messages.cpp", content::messageName(key), asWritten(content::message(key)), "");
     }
     j.endArray();
     std::puts(j.take().c_str());

@@ -27,7 +27,7 @@ constexpr Note kNotes[] = {
             "wins because he has more hands and even more aces: keep a joke of that kind."},
     {"T29", "An ending. Litoměřice is the seat of the diocese; „stopem“ means hitchhiking."},
     {"T30", "An ending: the player ends up across the border, in Germany, keeping bees."},
-    {"T31", "An ending. The text ends with a blank, and so must the translation."},
+    {"T31", "An ending: the neighbours saw the caretaker fall, and the player laughing."},
     {"T33", "An ending. The neighbour's notebook is labelled „Policie“ (Police)."},
     {"D3", "The blue card: whoever gets it falls madly in love with the giver."},
     {"C19", "A giggle, on three buttons: laughing at the fallen caretaker, at Franta, and after Franta's fall."},
@@ -38,7 +38,7 @@ constexpr Note kNotes[] = {
             "for being drunk; an English drinking idiom fits best."},
     {"C29", "A deed in the tally: the player killed the caretaker."},
     {"H09", "Written in lower case in Czech, as is H10."},
-    {"H10", "Written in lower case and without its comma in Czech."},
+    {"H10", "Written in lower case in Czech, as is H09."},
     {"A01", "The sign reads ŠLUKNOV: signs in the pictures stay Czech."},
     {"Jít dál", "Go on: the player walks past the bee without paying, and the nose ending follows."},
     {"Jdi pryč", "Go away: what the player tells the old lady who has waited fifty years for love."},
@@ -47,12 +47,36 @@ constexpr Note kNotes[] = {
     {"Jet do Jiříkova", "Go to Jiříkov: a button that does nothing when clicked."},
     {"Inventář", "The inventory's frame; its caption sits on the frame's top edge."},
     {"Konec", "The end button: it ends the game at once."},
+    {"Usmrtit", "„Zabít“ (Kill) on the button that kills Franta, the neighbour on the bench. It can stay "
+                "showing in later scenes, beside other people, so say whom it kills if it fits."},
     {"help", "The answer to tolm --help. Lines stay within 80 columns. Keep the options and "
              "-platform wayland as they are; {languages} becomes the codes of the game's languages "
              "(cs, en) and {contact} the address for bugs."},
     {"unknown language", "Said when --lang names a language the game does not speak. {language} is "
                          "what was asked for, {languages} the codes the game speaks."},
     {"language missing", "Said when --lang comes last, without a language."},
+    {"no session", "Said on the terminal when the game reaches no display. {places} becomes one or more "
+                   "of the next texts: where it tried to connect."},
+    {"X display", "Where the game tried to connect: {display} is the X display's name, such as :0."},
+    {"Wayland display", "Where the game tried to connect: {display} is the Wayland socket's name."},
+    {"platform", "Where the game tried to connect: {platform} is a name of a Qt platform plugin."},
+    {"or place", "Joins the places tried: {places} is the list so far, {place} the next."},
+    {"or others", "Ends a list of places tried that was too long to name in full."},
+    {"qt failed", "Said on the terminal when the display was there but Qt could not start; {reason} is "
+                  "Qt's own message, in English."},
+    {"qt failed in little memory", "As „qt failed“, when the process may use only {mib} MiB of memory "
+                                   "(its address space is limited), which is the likely cause."},
+    {"does not fit", "Said on the terminal when the process may use only {mib} MiB of memory (its address "
+                     "space is limited), too little for the game to start."},
+    {"window never came", "Said on the terminal when the toolkit hangs while the window is built: the game "
+                          "ends after {seconds} seconds."},
+    {"window never came in little memory", "As „window never came“, when the process may use only {mib} MiB "
+                                           "of memory, which is the likely cause."},
+    {"qt said more", "After Qt's messages from its start, when there were too many: {count} is how many "
+                     "were left out."},
+    {"scale factor", "Said on the terminal when the environment asks for a scale that no window can "
+                     "have (zero, not a number, or huge); {value} is what it asked. The game then plays "
+                     "at its usual size."},
     {"runtime error", "The first line of a runtime error's message; the error's own message follows "
                       "on the second. {number} is its number."},
     {"game over", "The page's end screen, after Konec."},
