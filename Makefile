@@ -125,3 +125,15 @@ web-package: web
 web-shots: web
 	NODE_PATH=$(abspath $(WEB_BUILD))/tests/web/npm/node_modules \
 	    node tools/web_shots/web_shots.cjs $(WEB_BUILD)/site $(WEB_BUILD)/screenshots
+
+# The Windows edition: MinGW-w64 builds Tolm.exe, one file that needs only Windows' own DLLs, and
+# $(WINDOWS_BUILD)/tolm-windows.zip around it. The pictures come from the desktop build's drawing program.
+WINDOWS_BUILD := build-windows
+.PHONY: windows windows-shots
+
+windows: deps $(CONFIGURED)
+	cmake --build $(BUILD) --target tolm_pictures
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	    -DTOLM_PICTURES_TOOL=$(abspath $(BUILD))/tools/pictures/tolm_pictures
+	cmake --build $(WINDOWS_BUILD)
