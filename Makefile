@@ -43,15 +43,16 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1:check_initializati
 RESULTS := $(abspath $(BUILD))/test-results
 CTEST   := TOLM_TOOLS_REQUIRED=1 ctest --output-on-failure -j2
 
-test: build web
+test: build web windows
 	rm -rf $(RESULTS) && mkdir -p $(RESULTS)
 	$(CTEST) --test-dir $(BUILD) --output-junit $(RESULTS)/release.xml; echo $$? > $(RESULTS)/release.status
 	$(CTEST) --test-dir $(WEB_BUILD) --output-junit $(RESULTS)/web.xml; echo $$? > $(RESULTS)/web.status
+	$(CTEST) --test-dir $(WINDOWS_BUILD) --output-junit $(RESULTS)/windows.xml; echo $$? > $(RESULTS)/windows.status
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	    -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
 	$(SANITIZER_ENV) $(CTEST) --test-dir $(ASAN_BUILD) --output-junit $(RESULTS)/asan.xml; echo $$? > $(RESULTS)/asan.status
-	@/usr/bin/python3 tools/test_summary.py $(RESULTS) release web asan
+	@/usr/bin/python3 tools/test_summary.py $(RESULTS) release web windows asan
 
 # The quick loop while changing the game: the release build's own tests, without the web edition,
 # the sanitizers, real windows or the other slow tests (labelled so in tests/).
@@ -91,7 +92,7 @@ scale-shots: build
 	tools/shot/shots.sh --window-manager $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scales tools/shot/scales.txt
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD) $(WINDOWS_BUILD)
 
 # The Debian package, from the same build: $(BUILD)/tolm_<version>_<arch>.deb
 .PHONY: package
@@ -132,8 +133,9 @@ WINDOWS_BUILD := build-windows
 .PHONY: windows windows-shots
 
 windows: deps $(CONFIGURED)
-	cmake --build $(BUILD) --target tolm_pictures
+	cmake --build $(BUILD) --target tolm_pictures realwindow_facts
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	    -DTOLM_PICTURES_TOOL=$(abspath $(BUILD))/tools/pictures/tolm_pictures
+	    -DTOLM_PICTURES_TOOL=$(abspath $(BUILD))/tools/pictures/tolm_pictures \
+	    -DTOLM_REALWINDOW_FACTS=$(abspath $(BUILD))/tests/realwindow_facts
 	cmake --build $(WINDOWS_BUILD)

@@ -22,7 +22,7 @@ TEST(SceneScale, FitsTheWholeSceneCentred) {
         {{1920, 577}, 1.0, (1920 - 801) / 2.0, 0},
         // A tall one: the width decides.
         {{801, 1000}, 1.0, 0, (1000 - 577) / 2.0},
-        {{400, 288}, 400.0 / 801, 0, (288 - 577 * (400.0 / 801)) / 2},
+        {{400, 400}, 400.0 / 801, 0, (400 - 577 * (400.0 / 801)) / 2},
     };
     for (const Fit& f : fits) {
         const SceneScale s = SceneScale::fitting(f.client);
