@@ -65,7 +65,7 @@ po: deps $(CONFIGURED)
 	cmake --build $(BUILD) --target po
 
 # Start-up, memory and reaction against the toolkit's own floor, measured in one run: a table.
-bench: deps $(CONFIGURED) web
+bench: deps $(CONFIGURED) web windows
 	cmake --build $(BUILD) --target run_bench
 
 # The first scene in a real X window.
@@ -139,3 +139,10 @@ windows: deps $(CONFIGURED)
 	    -DTOLM_PICTURES_TOOL=$(abspath $(BUILD))/tools/pictures/tolm_pictures \
 	    -DTOLM_REALWINDOW_FACTS=$(abspath $(BUILD))/tests/realwindow_facts
 	cmake --build $(WINDOWS_BUILD)
+
+# Tolm.exe under Wine at the start, in town, with a card's description and at an ending, in Czech
+# and English: $(WINDOWS_BUILD)/screenshots/
+windows-shots: windows
+	/usr/bin/python3 -B tools/windows_shots/windows_shots.py --game $(WINDOWS_BUILD)/Tolm.exe \
+	    --probe $(WINDOWS_BUILD)/tests/windows/window_probe.exe --facts $(BUILD)/tests/realwindow_facts \
+	    --out $(WINDOWS_BUILD)/screenshots

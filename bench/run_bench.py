@@ -14,6 +14,8 @@ import tempfile
 import time
 from pathlib import Path
 
+import windows_bench
+
 RUNS = 15
 WARM_UP_ROUNDS = 2
 WINDOWS = ("minimal", "plain", "game")
@@ -325,6 +327,9 @@ def main():
         tap, floor_tap = float(phone["tap_median"]), float(phone["floor_tap_median"])
         out(f"  phone: tap to the next frame, median < {PHONE_TAP_GOAL_MS:.0f} ms: {tap:.2f} ms "
             f"({tap / floor_tap:.2f}× the static page's tap) — {verdict(tap < PHONE_TAP_GOAL_MS)}")
+
+    # Tolm.exe under Wine, measured by its own script.
+    lines += windows_bench.rows(Path(args.web_build).parent / "build-windows")
 
     table = "\n".join(lines)
     print(table)

@@ -35,6 +35,7 @@ public:
     bool key(const MSG& message);
 
     GameWindow& window() { return window_; }
+    const GameWindow& window() const { return window_; }
 
 private:
     void deliver(engine::Trigger trigger);

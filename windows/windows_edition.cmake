@@ -18,6 +18,7 @@ add_subdirectory(memory)
 add_subdirectory(headless)
 add_subdirectory(windows)
 add_subdirectory(app)
+add_subdirectory(bench/windows)
 
 # The zip a player downloads: Tolm.exe at its root, the licences and a read-me in both languages.
 set(zip_dir ${CMAKE_BINARY_DIR}/zip)

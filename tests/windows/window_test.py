@@ -2,7 +2,7 @@
 its standard controls by a Windows program (window_probe.exe, as a screen reader reads them) and
 played with real X input (xdotool).
 
-    window_test.py --wine WINE_PY --prefix DIR --game Tolm.exe --probe window_probe.exe
+    window_test.py --prefix DIR --game Tolm.exe --probe window_probe.exe
                    --facts realwindow_facts --art ART_DIR --check start|keyboard|mouse [--lang CODE]
 
 start:    at scale 1 the first scene and its places, the picture pixel for pixel, a held key takes
@@ -16,108 +16,17 @@ import json
 import os
 import subprocess
 import sys
-import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "realwindow"))
-import realwindow as rw  # noqa: E402
-import wine  # noqa: E402
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-FIRST_CONTROL_ID = 100
+import wine_window  # noqa: E402
+from wine_window import rw, wine  # noqa: E402
+
 HOLDS = [("space", "Vyjít", "T23"), ("Return", "Zabít", "T28"), ("KP_Enter", "Jít", "T09")]
 HOLD_SECONDS = 2.0
 # Where the scene has no control: between the story and the picture.
 BARE = (465, 150)
 SIZES = {"start": (801, 700), "keyboard": (1024, 768), "mouse": (1280, 800)}
-
-
-class Game:
-    """Tolm.exe and the probe that reads it, both in the test run's Wine prefix."""
-
-    def __init__(self, options, screen, facts):
-        self.options, self.screen, self.facts = options, screen, facts
-        self.names = list(facts.controls)
-        self.env = wine.environment(options.prefix, screen.display)
-        asked = ["--lang", options.lang or "cs"]
-        self.process = subprocess.Popen([wine.LOADER, options.game, *asked], env=self.env, preexec_fn=rw.dies_with_us)
-        self.probe = subprocess.Popen([wine.LOADER, options.probe], env=self.env, stdin=subprocess.PIPE,
-                                      stdout=subprocess.PIPE, text=True, encoding="utf-8", preexec_fn=rw.dies_with_us)
-        self.window_id = rw.wait_until(self.x_window, "the window titled Tolm on the screen")
-        rw.wait_until(lambda: self.state()["found"] and self.focused(), "the window with a focused button")
-        self.xdotool("windowactivate", "--sync", self.window_id)
-        self.scene = rw.Scene(facts, self.state()["client"])
-
-    def x_window(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{self.facts.title}$"],
-                               capture_output=True, text=True, env=dict(os.environ, DISPLAY=self.screen.display)).stdout
-        return found.split()[0] if found.split() else None
-
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True, timeout=rw.PATIENCE,
-                              env=dict(os.environ, DISPLAY=self.screen.display)).stdout
-
-    def state(self):
-        self.probe.stdin.write("state\n")
-        self.probe.stdin.flush()
-        return json.loads(self.probe.stdout.readline())
-
-    def controls(self):
-        return {self.names[c["id"] - FIRST_CONTROL_ID]: c for c in self.state()["controls"]}
-
-    def shown(self):
-        return {name: c for name, c in self.controls().items() if c["visible"]}
-
-    def text(self, name):
-        return self.controls()[name]["text"]
-
-    def focused(self):
-        focus = self.state()["focus"]
-        return self.names[focus - FIRST_CONTROL_ID] if focus >= FIRST_CONTROL_ID else None
-
-    def keys(self, *keys):
-        self.xdotool("key", "--delay", "30", *keys)
-
-    def click_at(self, x, y):
-        self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
-
-    def click(self, name):
-        self.click_at(*self.scene.point(*self.facts.centre(name)))
-
-    def point_at(self, x, y):
-        self.xdotool("mousemove", "--sync", str(x), str(y))
-
-    def focus_on(self, name):
-        for _ in range(len(self.facts.controls)):
-            if self.focused() == name:
-                return
-            before = self.focused()
-            self.keys("Tab")
-            rw.wait_until(lambda: self.focused() != before, f"Tab to move the focus on from {before}")
-        raise rw.Failure(f"Tab never brought the focus to {name}")
-
-    def choices(self):
-        return [n for n, c in self.shown().items() if self.facts.controls[n]["kind"] == "button" and n != "Konec"]
-
-    def check_focus(self, where):
-        """After a choice the focus is on a choice while one is shown, on Konec only at an ending."""
-        def settled():
-            choices, focused = self.choices(), self.focused()
-            return (focused in choices) if choices else focused == "Konec"
-        rw.wait_until(settled, f"{where}: the focus on a choice, or on Konec at the ending "
-                               f"(it is on {self.focused()}, choices {self.choices()})")
-        return bool(self.choices())
-
-    def exit_status(self):
-        try:
-            return self.process.wait(timeout=rw.PATIENCE)
-        except subprocess.TimeoutExpired:
-            raise rw.Failure("the game did not end") from None
-
-    def close(self):
-        self.probe.stdin.close()
-        for process in (self.process, self.probe):
-            if process.poll() is None:
-                process.terminate()
-            process.wait()
 
 
 def places_keep_proportions(game, where):
@@ -184,8 +93,7 @@ def check_start(game, options):
     rw.expect(status == 0, f"closing the window ended the program with status {status}")
 
 
-def play(game, ending, by_keyboard):
-    facts = game.facts
+def play(game, ending, by_keyboard, described):
     where_ending = f"ending {ending['ending']} by {'keyboard' if by_keyboard else 'mouse'}"
     places_keep_proportions(game, where_ending)
     choices_left = True
@@ -204,7 +112,7 @@ def play(game, ending, by_keyboard):
         rw.expect(game.process.poll() is None, f"{where}: the game ended")
         choices_left = game.check_focus(where)
         if not by_keyboard:
-            describe_cards(game, where)
+            describe_cards(game, where, described)
     if by_keyboard:
         if choices_left:
             game.focus_on("Konec")
@@ -215,13 +123,16 @@ def play(game, ending, by_keyboard):
     rw.expect(status == 0, f"{where_ending}: Konec ended the program with status {status}")
 
 
-def describe_cards(game, where):
-    """Pointing at a card shows its description; the bare window puts it away."""
-    cards = [n for n in game.shown() if n.startswith("Card")]
+def describe_cards(game, where, described):
+    """Pointing at a card shows its description; the bare window puts it away. Once a card a run."""
+    cards = [n for n in game.shown() if n.startswith("Card") and n not in described]
     if not cards:
         return
+    described.add(cards[0])
     game.point_at(*game.scene.point(*game.facts.centre(cards[0])))
-    rw.wait_until(lambda: "Popis" in game.shown() and game.text("Popis"), f"{where}: {cards[0]}'s description")
+    descriptions = [game.facts.texts[key] for key in ("D1", "D2", "D3", "D4")]
+    rw.wait_until(lambda: "Popis" in game.shown() and game.text("Popis") in descriptions,
+                  f"{where}: {cards[0]}'s description")
     game.point_at(*game.scene.point(*BARE))
     rw.wait_until(lambda: "Popis" not in game.shown(), f"{where}: the bare window putting the description away")
 
@@ -239,15 +150,17 @@ def main():
             rw.skip(f"{program} is missing (`make deps` installs it)")
     facts = rw.Facts(options.facts, options.lang)
     screen = rw.Screen(SIZES[options.check], window_manager=True)
+    probe = wine_window.Probe(options, screen)
     game = None
     try:
         if options.check == "start":
-            game = Game(options, screen, facts)
+            game = wine_window.Game(options, screen, facts, probe)
             check_start(game, options)
         else:
+            described = set()
             for ending in facts.endings:
-                game = Game(options, screen, facts)
-                play(game, ending, options.check == "keyboard")
+                game = wine_window.Game(options, screen, facts, probe)
+                play(game, ending, options.check == "keyboard", described)
                 game.close()
                 game = None
     except rw.Failure as failure:
@@ -259,6 +172,7 @@ def main():
     finally:
         if game:
             game.close()
+        probe.close()
         screen.close()
     print("PASS")
 

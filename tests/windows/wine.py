@@ -31,7 +31,8 @@ def check_tools():
 def environment(prefix, display=None):
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
     # No Mono or Gecko: a prefix without them asks to download them, and the game needs neither.
-    env.update(WINEPREFIX=os.path.abspath(prefix), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=",
+    # No debugger either: a program that crashes ends at once, as a failure, instead of waiting.
+    env.update(WINEPREFIX=os.path.abspath(prefix), WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d",
                WINEARCH="win64")
     if display:
         env["DISPLAY"] = display
@@ -44,6 +45,10 @@ def setup(prefix):
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
     # The prefix is ready once its server has written the registry.
     subprocess.run([SERVER, "-w"], env=environment(prefix), check=True, timeout=300)
+    # A server that stays until cleanup: otherwise each program that starts after the last one
+    # ended waits for a new server to start, seconds each time.
+    subprocess.Popen([SERVER, "-p"], env=environment(prefix), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                     stderr=subprocess.DEVNULL, start_new_session=True)
 
 
 def cleanup(prefix):
