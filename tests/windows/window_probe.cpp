@@ -1,7 +1,10 @@
 // Reads Tolm.exe's window as a screen reader does, through the standard controls' own names: for
 // each line read on standard input, one line of JSON on standard output with the window's title,
-// the focused control and every control's id, class, text, visibility and place on the screen.
+// the focused control, every control's id, class, text, visibility and place on the screen, and
+// the hints on show.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <iostream>
@@ -46,6 +49,17 @@ BOOL CALLBACK control(HWND w, LPARAM out) {
     return TRUE;
 }
 
+// The hints on show: the visible tooltip windows of the game's thread (whose words Windows keeps
+// from other processes: their text reads empty).
+BOOL CALLBACK hint(HWND w, LPARAM out) {
+    auto& json = *reinterpret_cast<std::string*>(out);
+    wchar_t type[64] = {};
+    GetClassNameW(w, type, 64);
+    if (IsWindowVisible(w) && std::wstring(type) == TOOLTIPS_CLASSW)
+        json += std::string(json.back() == '[' ? "" : ", ") + quoted(textOf(w));
+    return TRUE;
+}
+
 }  // namespace
 
 int main() {
@@ -66,6 +80,8 @@ int main() {
                     std::to_string(origin.x) + ", " + std::to_string(origin.y) + ", " + std::to_string(client.right) +
                     ", " + std::to_string(client.bottom) + "], \"controls\": [";
             EnumChildWindows(window, control, reinterpret_cast<LPARAM>(&json));
+            json += "], \"hints\": [";
+            EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), hint, reinterpret_cast<LPARAM>(&json));
             json += "]";
         }
         std::cout << json << "}" << std::endl;

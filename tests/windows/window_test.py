@@ -5,8 +5,8 @@ played with real X input (xdotool).
     window_test.py --prefix DIR --game Tolm.exe --probe window_probe.exe
                    --facts realwindow_facts --art ART_DIR --check start|keyboard|mouse [--lang CODE]
 
-start:    at scale 1 the first scene and its places, the picture pixel for pixel, a held key takes
-          one choice, closing the window ends with status 0;
+start:    at scale 1 the first scene and its places, Konec's hint, full screen and back, the
+          picture pixel for pixel, a held key takes one choice, closing the window ends with status 0;
 keyboard: every ending by Tab and Return, Konec by Return, on a second window size;
 mouse:    every ending by clicks at the controls' places (a covered choice by Tab and Space), a
           card's description on hover and put away over the bare window, on a third size.
@@ -68,6 +68,21 @@ def check_start(game, options):
         if facts.controls[name]["kind"] in ("button", "picture", "frame"):
             rw.expect(control["text"] == want, f"{name} is named {control['text']!r}, not {want!r}")
     places_keep_proportions(game, "at scale 1")
+
+    # The pointer resting on Konec shows its hint (another process cannot read a hint's words).
+    game.point_at(*game.scene.point(*facts.centre("Konec")))
+    rw.wait_until(lambda: game.state()["hints"], "Konec's hint")
+    game.point_at(*game.scene.point(*BARE))
+
+    # F11 fills the screen, Escape returns the window to maximized, the scene fitted each time.
+    maximized = game.state()["client"]
+    game.keys("F11")
+    rw.wait_until(lambda: game.state()["client"] == [0, 0, *SIZES["start"]], "F11 to fill the screen")
+    game.scene = rw.Scene(facts, game.state()["client"])
+    places_keep_proportions(game, "in full screen")
+    game.keys("Escape")
+    rw.wait_until(lambda: game.state()["client"] == maximized, "Escape to leave full screen")
+    game.scene = rw.Scene(facts, maximized)
 
     for key, choice, story in HOLDS:
         where = f"{key} held on {choice}"
