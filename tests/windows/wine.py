@@ -45,10 +45,6 @@ def setup(prefix):
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
     # The prefix is ready once its server has written the registry.
     subprocess.run([SERVER, "-w"], env=environment(prefix), check=True, timeout=300)
-    # A server that stays until cleanup: otherwise each program that starts after the last one
-    # ended waits for a new server to start, seconds each time.
-    subprocess.Popen([SERVER, "-p"], env=environment(prefix), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                     stderr=subprocess.DEVNULL, start_new_session=True)
 
 
 def cleanup(prefix):

@@ -11,6 +11,7 @@ import realwindow as rw  # noqa: E402
 import wine  # noqa: E402
 
 FIRST_CONTROL_ID = 100
+FIRST_WINDOW_PATIENCE = 180.0
 
 
 class Probe:
@@ -40,7 +41,12 @@ class Game:
         self.env = wine.environment(options.prefix, screen.display)
         asked = ["--lang", options.lang or "cs"]
         self.process = subprocess.Popen([wine.LOADER, options.game, *asked], env=self.env, preexec_fn=rw.dies_with_us)
-        self.window_id = rw.wait_until(self.x_window, "the window titled Tolm on the screen")
+        # The first window of a fresh prefix waits for Wine to read the system's fonts.
+        patience, rw.PATIENCE = rw.PATIENCE, FIRST_WINDOW_PATIENCE
+        try:
+            self.window_id = rw.wait_until(self.x_window, "the window titled Tolm on the screen")
+        finally:
+            rw.PATIENCE = patience
         rw.wait_until(lambda: self.state()["found"] and self.focused(), "the window with a focused button")
         self.xdotool("windowactivate", "--sync", self.window_id)
         self.scene = rw.Scene(facts, self.state()["client"])
