@@ -45,15 +45,16 @@ SANITIZER_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1:check_initializati
 RESULTS := $(abspath $(BUILD))/test-results
 CTEST   := TOLM_TOOLS_REQUIRED=1 ctest --output-on-failure -j2
 
-test: build web
+test: build web windows
 	rm -rf $(RESULTS) && mkdir -p $(RESULTS)
 	$(CTEST) --test-dir $(BUILD) --output-junit $(RESULTS)/release.xml; echo $$? > $(RESULTS)/release.status
 	$(CTEST) --test-dir $(WEB_BUILD) --output-junit $(RESULTS)/web.xml; echo $$? > $(RESULTS)/web.status
+	$(CTEST) --test-dir $(WINDOWS_BUILD) --output-junit $(RESULTS)/windows.xml; echo $$? > $(RESULTS)/windows.status
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	    -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
 	$(SANITIZER_ENV) $(CTEST) --test-dir $(ASAN_BUILD) --label-exclude '^realwindow$$' --output-junit $(RESULTS)/asan.xml; echo $$? > $(RESULTS)/asan.status
-	@/usr/bin/python3 tools/test_summary.py $(RESULTS) release web asan
+	@/usr/bin/python3 tools/test_summary.py $(RESULTS) release web windows asan
 
 # The quick loop while changing the game: the release build's own tests, without the web edition,
 # the sanitizers, real windows or the other slow tests (labelled so in tests/).
@@ -66,7 +67,7 @@ po: deps $(CONFIGURED)
 	cmake --build $(BUILD) --target po
 
 # Start-up, memory and reaction against the toolkit's own floor, measured in one run: a table.
-bench: deps $(CONFIGURED) web
+bench: deps $(CONFIGURED) web windows
 	cmake --build $(BUILD) --target run_bench
 
 # The first scene in a real X window.
@@ -93,7 +94,7 @@ scale-shots: build
 	tools/shot/shots.sh --window-manager $(BUILD)/tools/shot/tolm-shot $(BUILD)/screenshots/scales tools/shot/scales.txt
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD) $(WINDOWS_BUILD)
 
 # The Debian package, from the same build: $(BUILD)/tolm_<version>_<arch>.deb
 .PHONY: package
@@ -127,3 +128,23 @@ web-package: web
 web-shots: web
 	NODE_PATH=$(abspath $(WEB_BUILD))/tests/web/npm/node_modules \
 	    node tools/web_shots/web_shots.cjs $(WEB_BUILD)/site $(WEB_BUILD)/screenshots
+
+# The Windows edition: MinGW-w64 builds Tolm.exe, one file that needs only Windows' own DLLs, and
+# $(WINDOWS_BUILD)/tolm-windows.zip around it. The pictures come from the desktop build's drawing program.
+WINDOWS_BUILD := build-windows
+.PHONY: windows windows-shots
+
+windows: deps $(CONFIGURED)
+	cmake --build $(BUILD) --target tolm_pictures realwindow_facts
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	    -DTOLM_PICTURES_TOOL=$(abspath $(BUILD))/tools/pictures/tolm_pictures \
+	    -DTOLM_REALWINDOW_FACTS=$(abspath $(BUILD))/tests/realwindow_facts
+	cmake --build $(WINDOWS_BUILD)
+
+# Tolm.exe under Wine at the start, in town, with a card's description and at an ending, in Czech
+# and English: $(WINDOWS_BUILD)/screenshots/
+windows-shots: windows
+	/usr/bin/python3 -B tools/windows_shots/windows_shots.py --game $(WINDOWS_BUILD)/Tolm.exe \
+	    --probe $(WINDOWS_BUILD)/tests/windows/window_probe.exe --facts $(BUILD)/tests/realwindow_facts \
+	    --out $(WINDOWS_BUILD)/screenshots

@@ -26,6 +26,8 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "realwindow"))
 from realwindow import Screen  # noqa: E402  (the X server the real-window tests start)
 
+import windows_bench
+
 RUNS = 15
 WARM_UP_ROUNDS = 2
 WINDOWS = ("minimal", "plain", "game")
@@ -154,6 +156,11 @@ def measure_page(args, env):
     return lines
 
 
+def measure_windows(args, env):
+    """Tolm.exe under Wine, measured by its own script: its report lines, goal included."""
+    return windows_bench.rows(Path(args.web_build).parent / "build-windows")
+
+
 # Each measurement by name, run in this order.
 MEASUREMENTS = {
     "start_up": measure_start_up,
@@ -163,6 +170,7 @@ MEASUREMENTS = {
     "web": measure_web,
     "phone": measure_phone,
     "page": measure_page,
+    "windows": measure_windows,
 }
 
 
@@ -286,7 +294,12 @@ def report_page(m):
     return m["page"]
 
 
-REPORTS = (report_start_up, report_size, report_reaction, report_engine, report_web, report_phone, report_page)
+def report_windows(m):
+    return m["windows"]
+
+
+REPORTS = (report_start_up, report_size, report_reaction, report_engine, report_web, report_phone, report_page,
+           report_windows)
 
 
 # The goals. Each row names the measurement it reads and a function of those figures that gives

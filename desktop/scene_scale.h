@@ -1,4 +1,4 @@
-// The scene's fixed 801×577 pixels fitted into a window of any size: one factor, centred.
+// The layout's scale rule in Qt's types: the scene fitted into the window, one factor, centred.
 #pragma once
 
 #include <QPointF>
@@ -6,49 +6,46 @@
 #include <QSize>
 
 #include "layout/layout.h"
+#include "layout/scene_scale.h"
 
 namespace tolm::desktop {
 
 class SceneScale {
 public:
-    // The scene as the layout draws it, and the smallest factor the window may shrink it to.
-    static constexpr QSize kScene{layout::toPixels(layout::kRestoredClientArea.width),
-                                  layout::toPixels(layout::kRestoredClientArea.height)};
-    static constexpr double kSmallest = 0.5;
+    static constexpr QSize kScene{layout::SceneScale::kScene.width, layout::SceneScale::kScene.height};
+    static constexpr double kSmallest = layout::SceneScale::kSmallest;
 
     // The scene at its own size in the top-left corner.
     SceneScale() = default;
 
-    // The largest factor at which the whole scene fits the client area, centred in it.
-    static SceneScale fitting(QSize clientArea);
+    static SceneScale fitting(QSize clientArea) {
+        return SceneScale(layout::SceneScale::fitting({clientArea.width(), clientArea.height()}));
+    }
 
-    // The smallest client area that still shows the scene at kSmallest.
-    static QSize smallestClientArea();
+    static QSize smallestClientArea() {
+        const layout::PixelSize s = layout::SceneScale::smallestClientArea();
+        return {s.width, s.height};
+    }
 
-    double factor() const { return factor_; }
+    double factor() const { return rule_.factor(); }
     // Where the scene's top-left corner lies in the window.
-    QPointF offset() const { return offset_; }
+    QPointF offset() const { return {rule_.offsetX(), rule_.offsetY()}; }
 
     // A row's rectangle in its container's pixels.
-    QRect place(const layout::ControlRow& row) const;
+    QRect place(const layout::ControlRow& row) const {
+        const layout::PixelRect r = rule_.place(row);
+        return {r.left, r.top, r.width, r.height};
+    }
 
-    // A font's pixel size at this factor, never below one pixel.
-    int fontPixels(int pixels) const;
-
-    // Outlines thicken with the scene, whole pixels so that their edges stay sharp.
-    int lineWidth() const;
+    int fontPixels(int pixels) const { return rule_.fontPixels(pixels); }
+    int lineWidth() const { return rule_.lineWidth(); }
 
     bool operator==(const SceneScale&) const = default;
 
 private:
-    SceneScale(double factor, QPointF offset) : factor_(factor), offset_(offset) {}
+    explicit SceneScale(const layout::SceneScale& rule) : rule_(rule) {}
 
-    // A scene pixel's edge in window pixels, across and down.
-    int across(int x) const;
-    int down(int y) const;
-
-    double factor_ = 1.0;
-    QPointF offset_;
+    layout::SceneScale rule_;
 };
 
 }  // namespace tolm::desktop

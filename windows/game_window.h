@@ -1,0 +1,89 @@
+// The game's one window on Win32, with its controls built from the layout table.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "layout/focus.h"
+#include "layout/layout.h"
+#include "layout/scene_scale.h"
+#include "windows/fonts.h"
+
+namespace tolm::windows {
+
+// What the window passes on; the form turns it into the story's events.
+class WindowEvents {
+public:
+    virtual ~WindowEvents() = default;
+    virtual void clicked(Control c) = 0;
+    // Over a control, or over the window's bare surface (nothing).
+    virtual void pointerMoved(std::optional<Control> over) = 0;
+    virtual void deactivated() = 0;
+};
+
+class GameWindow {
+public:
+    GameWindow(HINSTANCE instance, WindowEvents& events);
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    HWND handle() const { return window_; }
+    // The control's window; the shape has none: the window draws it.
+    HWND handle(Control c) const { return controls_[indexOf(c)]; }
+    std::optional<Control> controlOf(HWND w) const;
+
+    layout::Shown shown() const { return shown_; }
+    void setShown(Control c, bool shown);
+    const std::string& caption(Control c) const { return captions_[indexOf(c)]; }
+    void setCaption(Control c, std::string_view text);
+
+    // Gives the keyboard focus to the control, if there is one.
+    void focus(std::optional<Control> c);
+    std::optional<Control> focused() const { return controlOf(GetFocus()); }
+
+    void showMaximized();
+    bool fullScreen() const { return fullScreen_; }
+    void setFullScreen(bool on);
+    // Ends the window; the program then ends with this status.
+    void close(int exitStatus);
+
+    const layout::SceneScale& scale() const { return scale_; }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                        DWORD_PTR self);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleControl(HWND w, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND build(const layout::ControlRow& row, HINSTANCE instance);
+    void addTooltips(HINSTANCE instance);
+    void applyScale(const layout::SceneScale& scale);
+    void stackInWindowOrder();
+    void draw(const DRAWITEMSTRUCT& item);
+    void paintFrame(HWND frame);
+    void paintWindow();
+    void command(WPARAM wParam, LPARAM lParam);
+
+    WindowEvents& events_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    std::array<HWND, kControlCount> controls_{};
+    std::array<std::string, kControlCount> captions_{};
+    layout::Shown shown_;
+    layout::SceneScale scale_;
+    Fonts fonts_;
+    // The focus the window had when it lost the keyboard, given back when it returns.
+    HWND lastFocus_ = nullptr;
+    bool fullScreen_ = false;
+    WINDOWPLACEMENT placement_{};
+    LONG_PTR style_ = 0;
+    int exitStatus_ = 0;
+};
+
+}  // namespace tolm::windows
