@@ -32,8 +32,9 @@ int print(std::string_view text) {
 }  // namespace
 
 std::optional<int> answerCommandLine(int& argc, char** argv) {
-    const auto reply = readOptions(argc, argv, content::languageOfLocale({environment("LANGUAGE"), environment("LC_ALL"),
-                                                                          environment("LC_MESSAGES"), environment("LANG")}));
+    const auto reply = readOptions(argc, argv,
+                                   content::languageOfLocale({environment("LANGUAGE"), environment("LC_ALL"),
+                                                              environment("LC_MESSAGES"), environment("LANG")}));
     if (!reply) return std::nullopt;
     if (reply->error) {
         std::fputs(reply->text.c_str(), stderr);

@@ -1,4 +1,5 @@
-// Tolm: chooses its language, answers --help and --version, or builds the window, runs start-up and plays until the player ends the game.
+// Tolm: chooses its language, answers --help and --version, or builds the window, runs start-up and plays until the
+// player ends the game.
 #include "app/command_line.h"
 #include "desktop/graphical_session.h"
 #include "desktop/qt_program.h"

@@ -53,7 +53,8 @@ std::optional<Reply> readOptions(int& argc, char** argv, content::Language fallb
         const auto language = content::languageNamed(*asked);
         if (!language)
             return Reply{kUsageError,
-                         content::message(Message::UnknownLanguage, {{"language", content::echoed(*asked)}, {"languages", languageCodes()}}),
+                         content::message(Message::UnknownLanguage,
+                                          {{"language", content::echoed(*asked)}, {"languages", languageCodes()}}),
                          true};
         content::useLanguage(*language);
     }
@@ -61,8 +62,8 @@ std::optional<Reply> readOptions(int& argc, char** argv, content::Language fallb
         const std::string_view argument(argv[i]);
         if (argument == "--") break;
         if (argument == "--help")
-            return Reply{0, content::message(Message::Help, {{"languages", languageCodes()}, {"contact", TOLM_CONTACT}}),
-                         false};
+            return Reply{
+                0, content::message(Message::Help, {{"languages", languageCodes()}, {"contact", TOLM_CONTACT}}), false};
         if (argument == "--version") return Reply{0, std::string(kVersion), false};
     }
     return std::nullopt;

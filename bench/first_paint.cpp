@@ -1,10 +1,10 @@
 // Stops the start-up clock once the first frame is out, and reads the peak memory there.
 #include "bench/first_paint.h"
 
+#include <sys/resource.h>
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
-#include <sys/resource.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "desktop/game_style.h"
 #include "tests/support/story_cases.h"
 #include "tests/support/widget_driver.h"
-#include "desktop/game_style.h"
 
 namespace {
 
@@ -60,8 +60,10 @@ Sample choose(TimedApplication& app, tolm::testing::WidgetDriver& game, Control 
         if (game.window().focusWidget() != goal) throw std::runtime_error("Tab never reached a choice");
     }
     const auto activated = Clock::now();
-    if (byMouse) game.click(c);
-    else game.key(Qt::Key_Space);
+    if (byMouse)
+        game.click(c);
+    else
+        game.key(Qt::Key_Space);
     QApplication::processEvents();
     if (app.lastRepaintEnd < activated) throw std::runtime_error("a choice was never repainted");
     const std::chrono::duration<double, std::milli> reaction = app.lastRepaintEnd - activated;
@@ -135,11 +137,12 @@ int main(int argc, char* argv[]) {
     sortByTime(first);
     sortByTime(all);
     sortByTime(resizes);
-    std::printf("samples=%zu first_median=%.3f first_max=%.3f min=%.3f median=%.3f p90=%.3f max=%.3f slowest=%s "
-                "resize_samples=%zu resize_min=%.3f resize_median=%.3f resize_p90=%.3f resize_max=%.3f "
-                "resize_slowest=%s\n",
-                all.size(), percentile(first, 0.5), first.back().ms, all.front().ms, percentile(all, 0.5),
-                percentile(all, 0.9), all.back().ms, all.back().what.c_str(), resizes.size(), resizes.front().ms,
-                percentile(resizes, 0.5), percentile(resizes, 0.9), resizes.back().ms, resizes.back().what.c_str());
+    std::printf(
+        "samples=%zu first_median=%.3f first_max=%.3f min=%.3f median=%.3f p90=%.3f max=%.3f slowest=%s "
+        "resize_samples=%zu resize_min=%.3f resize_median=%.3f resize_p90=%.3f resize_max=%.3f "
+        "resize_slowest=%s\n",
+        all.size(), percentile(first, 0.5), first.back().ms, all.front().ms, percentile(all, 0.5), percentile(all, 0.9),
+        all.back().ms, all.back().what.c_str(), resizes.size(), resizes.front().ms, percentile(resizes, 0.5),
+        percentile(resizes, 0.9), resizes.back().ms, resizes.back().what.c_str());
     return EXIT_SUCCESS;
 }

@@ -20,18 +20,20 @@
 
 // Each file comes with its size as a 32-bit word after it, so that C++ never subtracts
 // pointers to two different objects.
-#define TOLM_EMBED(name, file)                                                   \
-    __asm__(TOLM_ENTER_READ_ONLY                                                 \
-            ".balign 4\n"                                                        \
-            "tolm_embedded_" #name ":\n"                                         \
-            ".incbin \"" TOLM_ART_DIR "/" file "\"\n"                            \
-            "tolm_embedded_" #name "_end:\n"                                     \
-            ".balign 4\n"                                                        \
-            "tolm_embedded_" #name "_size:\n"                                    \
-            ".long tolm_embedded_" #name "_end - tolm_embedded_" #name "\n"     \
-            TOLM_LEAVE_READ_ONLY);                                               \
-    extern const std::uint8_t tolm_embedded_##name[] __asm__("tolm_embedded_" #name); \
-    extern const std::uint32_t tolm_embedded_##name##_size __asm__(             \
-        "tolm_embedded_" #name "_size")
+#define TOLM_EMBED(name, file)                                                                     \
+    __asm__(TOLM_ENTER_READ_ONLY                                                                   \
+            ".balign 4\n"                                                                          \
+            "tolm_embedded_" #name                                                                 \
+            ":\n"                                                                                  \
+            ".incbin \"" TOLM_ART_DIR "/" file                                                     \
+            "\"\n"                                                                                 \
+            "tolm_embedded_" #name                                                                 \
+            "_end:\n"                                                                              \
+            ".balign 4\n"                                                                          \
+            "tolm_embedded_" #name                                                                 \
+            "_size:\n"                                                                             \
+            ".long tolm_embedded_" #name "_end - tolm_embedded_" #name "\n" TOLM_LEAVE_READ_ONLY); \
+    extern const std::uint8_t tolm_embedded_##name[] __asm__("tolm_embedded_" #name);              \
+    extern const std::uint32_t tolm_embedded_##name##_size __asm__("tolm_embedded_" #name "_size")
 
 #define TOLM_EMBEDDED(name) std::span<const std::uint8_t>(tolm_embedded_##name, tolm_embedded_##name##_size)

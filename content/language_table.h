@@ -40,7 +40,8 @@ constexpr bool translatesOnlyItsKeys(const std::array<Written, Keys>& table, con
 }
 
 template <std::size_t Keys, std::size_t N>
-constexpr bool translatesTheCurrentCzech(const std::array<Written, Keys>& table, const std::array<Translation, N>& all) {
+constexpr bool translatesTheCurrentCzech(const std::array<Written, Keys>& table,
+                                         const std::array<Translation, N>& all) {
     for (const Translation& t : all)
         if (keyIndex(table, t.key) < Keys && table[keyIndex(table, t.key)].czech != t.czech) return false;
     return true;

@@ -59,7 +59,8 @@ constexpr std::array<Entry, kMessageCount> kEntries{{
     {Message::QtFailed, "qt failed", kTerminal, "Tolm se nespustil, knihovna Qt hlásí: {reason}"},
     {Message::QtFailedInLittleMemory, "qt failed in little memory", kTerminal,
      "Tolm se v adresním prostoru omezeném na {mib} MiB nespustil, knihovna Qt hlásí: {reason}"},
-    {Message::DoesNotFit, "does not fit", kTerminal, "Tolm se nevejde do adresního prostoru omezeného na {mib} MiB a končí."},
+    {Message::DoesNotFit, "does not fit", kTerminal,
+     "Tolm se nevejde do adresního prostoru omezeného na {mib} MiB a končí."},
     {Message::WindowNeverCame, "window never came", kTerminal, "Tolm do {seconds} s neotevřel své okno a končí."},
     {Message::WindowNeverCameInLittleMemory, "window never came in little memory", kTerminal,
      "Tolm v adresním prostoru omezeném na {mib} MiB do {seconds} s neotevřel své okno a končí."},
@@ -98,7 +99,8 @@ constexpr std::array<Written, kMessageCount> kWritten = [] {
         table[i] = {kEntries[i].name, kEntries[i].text, kEntries[i].typography};
     return table;
 }();
-static_assert(translatesOnlyItsKeys(kWritten, kMessageTranslations), "po/*.po translates a message the game does not have");
+static_assert(translatesOnlyItsKeys(kWritten, kMessageTranslations),
+              "po/*.po translates a message the game does not have");
 static_assert(translatesTheCurrentCzech(kWritten, kMessageTranslations),
               "po/*.po translates a Czech message that has changed since: `make po` marks it, translate it anew");
 static_assert(translatesEveryKeyOnce(kWritten, kMessageTranslations), "po/*.po leaves a message untranslated");

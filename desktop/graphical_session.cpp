@@ -50,7 +50,7 @@ std::string echoed(const QString& value, std::size_t length = content::kEchoLeng
 }
 
 struct Asked {
-    std::string platforms;  // as -platform or QT_QPA_PLATFORM give them
+    std::string platforms;               // as -platform or QT_QPA_PLATFORM give them
     std::optional<std::string> display;  // as -display gives it; else the environment's
 };
 
@@ -157,8 +157,8 @@ std::string noSessionMessage() {
 // What the toolkit says while it starts (from its event reader thread too), kept until it has
 // started: if it cannot, only the game's own line is printed.
 struct Held {
-    QStringList lines;  // as the toolkit's log would print them
-    QString lastWarning;  // its last complaint, without the category
+    QStringList lines;     // as the toolkit's log would print them
+    QString lastWarning;   // its last complaint, without the category
     QString threadFailed;  // a thread of its own that did not start, which leaves it without events
 };
 Held* held = nullptr;
@@ -199,8 +199,10 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
     }
     if (type != QtDebugMsg && type != QtInfoMsg) held->lastWarning = message;
     if (message.startsWith(QLatin1String("QThread::start: Thread creation error"))) held->threadFailed = message;
-    if (held->lines.size() < kMessagesHeld) held->lines.append(line);
-    else ++messagesNotHeld;
+    if (held->lines.size() < kMessagesHeld)
+        held->lines.append(line);
+    else
+        ++messagesNotHeld;
 }
 
 // Qt's scale factor multiplies every size the window has: one that no window can have is

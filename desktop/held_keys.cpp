@@ -33,7 +33,8 @@ bool HeldKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) return !presses_.press(*key, keyEvent->isAutoRepeat());
     if (presses_.release(*key, keyEvent->isAutoRepeat())) return false;
     // Space chooses on release: a button it pressed before the choice ran lets go unchosen.
-    if (auto* button = qobject_cast<QAbstractButton*>(watched); button && !keyEvent->isAutoRepeat()) button->setDown(false);
+    if (auto* button = qobject_cast<QAbstractButton*>(watched); button && !keyEvent->isAutoRepeat())
+        button->setDown(false);
     return true;
 }
 

@@ -1,8 +1,8 @@
 // The picture always covers the box, so the box paints nothing else and is opaque.
 #include "desktop/picture_box.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace tolm::desktop {
 
@@ -28,8 +28,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         return;
     }
     // Scaled to the screen's own pixels, so a high-density screen gets every one of them.
-    const QRect device = QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio)
-                             .toAlignedRect();
+    const QRect device =
+        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio).toAlignedRect();
     QImage image = picture_.pixels(device, factor);
     image.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF(device.topLeft()) / ratio, image);

@@ -4,10 +4,10 @@
 #include <QObject>
 #include <optional>
 
-#include "engine/step.h"
-#include "runtime/form.h"
 #include "desktop/game_window.h"
 #include "desktop/held_keys.h"
+#include "engine/step.h"
+#include "runtime/form.h"
 
 namespace tolm::desktop {
 

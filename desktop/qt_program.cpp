@@ -3,9 +3,9 @@
 
 #include <QApplication>
 
-#include "desktop/qt_form.h"
 #include "desktop/game_style.h"
 #include "desktop/game_window.h"
+#include "desktop/qt_form.h"
 #include "desktop/x_server.h"
 
 namespace tolm::desktop {

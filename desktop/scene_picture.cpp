@@ -22,8 +22,8 @@ std::uint16_t u16(std::span<const std::uint8_t> f, std::size_t at) {
 }
 
 std::uint32_t u32(std::span<const std::uint8_t> f, std::size_t at) {
-    return static_cast<std::uint32_t>(f[at] | f[at + 1] << 8 | f[at + 2] << 16) |
-           static_cast<std::uint32_t>(f[at + 3]) << 24;
+    return static_cast<std::uint32_t>(f[at] | f[at + 1] << 8 | f[at + 2] << 16) | static_cast<std::uint32_t>(f[at + 3])
+                                                                                      << 24;
 }
 
 }  // namespace

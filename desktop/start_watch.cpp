@@ -20,7 +20,6 @@ namespace {
 
 using content::Message;
 
-
 // Should building the window still hang inside the toolkit (a thread of its own that could not
 // start after all), the game ends after this long with one line instead of running unseen. The
 // window is built in well under a second; the watch ends when the event loop first runs.

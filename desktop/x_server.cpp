@@ -1,12 +1,12 @@
 // Two requests of the X server that the toolkit does not make, each a no-op on other platforms.
 #include "desktop/x_server.h"
 
+#include <xcb/xcb.h>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QWidget>
 #include <cstdlib>
 #include <memory>
-#include <xcb/xcb.h>
 // The keyboard extension's header names a field `explicit`, a C++ keyword.
 #define explicit explicit_
 #include <xcb/xkb.h>
@@ -21,7 +21,8 @@ void askForDetectableKeyRepeat() {
     xcb_connection_t* connection = x11->connection();
     // The toolkit has already taken the keyboard extension into use on this connection.
     constexpr uint32_t kDetectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-    const auto cookie = xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, kDetectable, kDetectable, 0, 0, 0);
+    const auto cookie =
+        xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, kDetectable, kDetectable, 0, 0, 0);
     const std::unique_ptr<xcb_xkb_per_client_flags_reply_t, decltype(&std::free)> reply(
         xcb_xkb_per_client_flags_reply(connection, cookie, nullptr), &std::free);
     if (!reply || !(reply->value & kDetectable))

@@ -31,8 +31,8 @@ struct Column {
     Column() {
         for (const ControlRow& row : kLayout) slots[indexOf(row.control)].region = regionOf(row);
         int next = 1;
-        for (const Region region : {Region::Bar, Region::Picture, Region::Story, Region::Choices, Region::Deeds,
-                                    Region::Inventory})
+        for (const Region region :
+             {Region::Bar, Region::Picture, Region::Story, Region::Choices, Region::Deeds, Region::Inventory})
             next = placeRegion(region, next);
         // The tally area's outline goes round every deed.
         const int deeds = slots[indexOf(Control::L)].row;
@@ -51,7 +51,8 @@ struct Column {
             return first + 1;
         }
         return giveRows(first, [&](const ControlRow& row) {
-            return row.in == Container::Window && row.kind != Kind::Shape && slots[indexOf(row.control)].region == region;
+            return row.in == Container::Window && row.kind != Kind::Shape &&
+                   slots[indexOf(row.control)].region == region;
         });
     }
 

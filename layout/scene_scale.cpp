@@ -19,7 +19,8 @@ SceneScale SceneScale::fitting(PixelSize clientArea) {
 }
 
 PixelSize SceneScale::smallestClientArea() {
-    return {static_cast<int>(std::ceil(kScene.width * kSmallest)), static_cast<int>(std::ceil(kScene.height * kSmallest))};
+    return {static_cast<int>(std::ceil(kScene.width * kSmallest)),
+            static_cast<int>(std::ceil(kScene.height * kSmallest))};
 }
 
 int SceneScale::across(int x) const { return static_cast<int>(std::lround(offsetX_ + x * factor_)); }

@@ -87,7 +87,8 @@ Status MemoryForm::getCaption(Control c, std::string& text) {
 void MemoryForm::retellCaptions() {
     if (!listener_) return;
     for (std::size_t i = 0; i < kControlCount; ++i)
-        if (supports(controlAt(i), Operation::SetCaption)) listener_->captioned(controlAt(i), captionText(controlAt(i)));
+        if (supports(controlAt(i), Operation::SetCaption))
+            listener_->captioned(controlAt(i), captionText(controlAt(i)));
 }
 
 void MemoryForm::end(int exitStatus) {

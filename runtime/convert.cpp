@@ -1,8 +1,8 @@
 // The runtime's conversions: integer to text, text to float, float to integer, checked sums.
 #include "runtime/convert.h"
 
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>

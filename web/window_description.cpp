@@ -135,15 +135,12 @@ void languages(Json& j) {
     j.endArray();
     j.key("words");
     j.beginObject();
-    const std::pair<std::string_view, Message> words[] = {{"gameOver", Message::GameOver},
-                                                          {"thanks", Message::ThanksForPlaying},
-                                                          {"playAgain", Message::PlayAgain},
-                                                          {"ok", Message::Ok},
-                                                          {"languages", Message::Languages},
-                                                          {"description", Message::PageDescription},
-                                                          {"cannotLoad", Message::CannotLoad},
-                                                          {"loadAgain", Message::LoadAgain},
-                                                          {"noScript", Message::NoScript}};
+    const std::pair<std::string_view, Message> words[] = {
+        {"gameOver", Message::GameOver},     {"thanks", Message::ThanksForPlaying},
+        {"playAgain", Message::PlayAgain},   {"ok", Message::Ok},
+        {"languages", Message::Languages},   {"description", Message::PageDescription},
+        {"cannotLoad", Message::CannotLoad}, {"loadAgain", Message::LoadAgain},
+        {"noScript", Message::NoScript}};
     for (const auto& [name, message] : words) j.field(name, content::message(message));
     j.endObject();
 }

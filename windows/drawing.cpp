@@ -82,7 +82,8 @@ void drawButton(HDC dc, const RECT& area, std::wstring_view caption, HFONT font,
     RECT box = area;
     InflateRect(&box, -GetSystemMetrics(SM_CXEDGE) * 2, -GetSystemMetrics(SM_CYEDGE) * 2);
     RECT measured = box;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT | DT_NOPREFIX);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+              DT_CENTER | DT_WORDBREAK | DT_CALCRECT | DT_NOPREFIX);
     const int shift = pushed ? 1 : 0;
     OffsetRect(&box, shift, (box.bottom - box.top - (measured.bottom - measured.top)) / 2 + shift);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
@@ -116,8 +117,8 @@ void drawPicture(HDC dc, const RECT& area, std::span<const std::uint8_t> bmp, do
     SetStretchBltMode(dc, COLORONCOLOR);
     // A bottom-up DIB counts its source rows from the bottom: the picture's top rows are its last.
     const int sourceTop = info.header.biHeight > 0 ? pictureHeight - sourceHeight : 0;
-    StretchDIBits(dc, area.left, area.top, width, height, 0, sourceTop, sourceWidth, sourceHeight,
-                  bmp.data() + bitsAt, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, area.left, area.top, width, height, 0, sourceTop, sourceWidth, sourceHeight, bmp.data() + bitsAt,
+                  reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY);
 }
 
 void drawOutline(HDC dc, const RECT& area, int width, COLORREF colour) {

@@ -16,8 +16,8 @@ TOLM_EMBED(comic_neue_bold, "comic-neue-bold.otf");
 
 void registerFaces() {
     const std::array<std::span<const std::uint8_t>, 4> faces{
-        TOLM_EMBEDDED(liberation_sans_regular), TOLM_EMBEDDED(liberation_sans_bold),
-        TOLM_EMBEDDED(urw_bookman_demi), TOLM_EMBEDDED(comic_neue_bold)};
+        TOLM_EMBEDDED(liberation_sans_regular), TOLM_EMBEDDED(liberation_sans_bold), TOLM_EMBEDDED(urw_bookman_demi),
+        TOLM_EMBEDDED(comic_neue_bold)};
     for (const auto& face : faces) {
         DWORD installed = 0;
         // The face stays registered until the process ends; Windows copies the bytes.

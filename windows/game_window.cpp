@@ -100,17 +100,17 @@ HWND GameWindow::build(const ControlRow& row, HINSTANCE instance) {
     const HWND parent = row.in == Container::Frame1 ? handle(Control::Frame1) : window_;
     const std::wstring caption = wide(captionOf(row));
     const PixelRect r = scale_.place(row);
-    const HWND w = CreateWindowExW(0, type, caption.c_str(), style, r.left, r.top, r.width, r.height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + indexOf(row.control))),
-                                   instance, nullptr);
+    const HWND w = CreateWindowExW(
+        0, type, caption.c_str(), style, r.left, r.top, r.width, r.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + indexOf(row.control))), instance, nullptr);
     SetWindowSubclass(w, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     return w;
 }
 
 void GameWindow::addTooltips(HINSTANCE instance) {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance,
-                               nullptr);
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
     for (const ControlRow& row : kLayout) {
         if (!row.tooltip) continue;
         std::wstring text = wide(content::text(*row.tooltip));
@@ -256,8 +256,7 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK GameWindow::controlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR self) {
+LRESULT CALLBACK GameWindow::controlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     return reinterpret_cast<GameWindow*>(self)->handleControl(w, message, wParam, lParam);
 }
 
@@ -309,7 +308,8 @@ void GameWindow::draw(const DRAWITEMSTRUCT& item) {
     const ControlRow& row = rowOf(*c);
     switch (row.kind) {
         case Kind::Label: {
-            const COLORREF fore = row.fore ? RGB(row.fore->red, row.fore->green, row.fore->blue) : GetSysColor(COLOR_BTNTEXT);
+            const COLORREF fore =
+                row.fore ? RGB(row.fore->red, row.fore->green, row.fore->blue) : GetSysColor(COLOR_BTNTEXT);
             drawLabel(item.hDC, item.rcItem, wide(caption(*c)), fonts_.get(*row.font, scale_), colour(row.back), fore,
                       scale_.fontPixels(pixelSize(*row.font)));
             break;
@@ -356,7 +356,8 @@ void GameWindow::paintWindow() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
     if (shown_[indexOf(Control::Shape1)])
-        drawOutline(dc, rectOf(scale_.place(rowOf(Control::Shape1))), scale_.lineWidth(), GetSysColor(COLOR_WINDOWTEXT));
+        drawOutline(dc, rectOf(scale_.place(rowOf(Control::Shape1))), scale_.lineWidth(),
+                    GetSysColor(COLOR_WINDOWTEXT));
     EndPaint(window_, &paint);
 }
 

@@ -94,8 +94,8 @@ bool WinForm::key(const MSG& m) {
         case VK_LEFT:
         case VK_RIGHT: {
             if (!down) return true;
-            const bool back = m.wParam == VK_UP || m.wParam == VK_LEFT ||
-                              (m.wParam == VK_TAB && (GetKeyState(VK_SHIFT) & 0x8000));
+            const bool back =
+                m.wParam == VK_UP || m.wParam == VK_LEFT || (m.wParam == VK_TAB && (GetKeyState(VK_SHIFT) & 0x8000));
             const std::optional<Control> from = window_.focused();
             window_.focus(from ? afterArrow(*from, back ? Arrow::Up : Arrow::Down, window_.shown())
                                : firstFocus(window_.shown()));

@@ -13,9 +13,7 @@ class FirstFramePlugin : public QGenericPlugin {
 
 public:
     // Qt creates the plugin's object while it builds the application, before main() goes on.
-    QObject* create(const QString&, const QString&) override {
-        return new bench::FirstPaintWatch(bench::Clock::now());
-    }
+    QObject* create(const QString&, const QString&) override { return new bench::FirstPaintWatch(bench::Clock::now()); }
 };
 
 }  // namespace tolm::testing

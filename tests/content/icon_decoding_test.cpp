@@ -11,8 +11,8 @@
 #include <QImageReader>
 
 #include "content/icon.h"
-#include "tests/content/little_endian.h"
 #include "desktop/program_icon.h"
+#include "tests/content/little_endian.h"
 #include "tools/pictures/palette.h"
 
 namespace tolm::content {
@@ -32,7 +32,8 @@ std::vector<QImage> icoImages() {
 }
 
 QImage themeIcon(int size) {
-    const QString png = QString::fromStdString((testing::artDir() / ("tolm-" + std::to_string(size) + ".png")).string());
+    const QString png =
+        QString::fromStdString((testing::artDir() / ("tolm-" + std::to_string(size) + ".png")).string());
     return QImage(png, "PNG").convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -90,9 +91,8 @@ TEST(IconDecoding, LargeThemeIconsAreDrawnSharpForTheirSize) {
                 const QRgb p = icon.pixel(x, y);
                 if (qAlpha(p) == 0) continue;
                 ASSERT_EQ(qAlpha(p), 255) << x << ", " << y;
-                const bool inPalette = std::any_of(pictures::kPalette.begin(), pictures::kPalette.end(), [&](pictures::Rgb c) {
-                    return qRgb(c.red, c.green, c.blue) == p;
-                });
+                const bool inPalette = std::any_of(pictures::kPalette.begin(), pictures::kPalette.end(),
+                                                   [&](pictures::Rgb c) { return qRgb(c.red, c.green, c.blue) == p; });
                 ASSERT_TRUE(inPalette) << x << ", " << y;
             }
         }
@@ -100,7 +100,8 @@ TEST(IconDecoding, LargeThemeIconsAreDrawnSharpForTheirSize) {
         const int scale = size / 32;
         bool blocky = true;
         for (int y = 0; y < size && blocky; ++y) {
-            for (int x = 0; x < size && blocky; ++x) blocky = icon.pixel(x, y) == icon.pixel(x / scale * scale, y / scale * scale);
+            for (int x = 0; x < size && blocky; ++x)
+                blocky = icon.pixel(x, y) == icon.pixel(x / scale * scale, y / scale * scale);
         }
         EXPECT_FALSE(blocky) << "an enlarged 32-pixel image";
     }

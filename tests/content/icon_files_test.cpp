@@ -37,12 +37,14 @@ int colourAt(const Bytes& b, const Image& image, int x, int y) {
     const std::size_t stride = static_cast<std::size_t>((image.size * image.bitsPerPixel + 31) / 32 * 4);
     const std::size_t row = 40 + colourTableBytes(image) + static_cast<std::size_t>(image.size - 1 - y) * stride;
     const int bit = x * image.bitsPerPixel;
-    return b[row + static_cast<std::size_t>(bit / 8)] >> (8 - image.bitsPerPixel - bit % 8) & ((1 << image.bitsPerPixel) - 1);
+    return b[row + static_cast<std::size_t>(bit / 8)] >> (8 - image.bitsPerPixel - bit % 8) &
+           ((1 << image.bitsPerPixel) - 1);
 }
 
 bool clearAt(const Bytes& b, const Image& image, int x, int y) {
     const std::size_t stride = static_cast<std::size_t>((image.size + 31) / 32 * 4);
-    const std::size_t row = 40 + colourTableBytes(image) + image.colourBytes + static_cast<std::size_t>(image.size - 1 - y) * stride;
+    const std::size_t row =
+        40 + colourTableBytes(image) + image.colourBytes + static_cast<std::size_t>(image.size - 1 - y) * stride;
     return (b[row + static_cast<std::size_t>(x / 8)] >> (7 - x % 8) & 1) != 0;
 }
 

@@ -28,10 +28,13 @@ struct Named {
 
 TEST(Language, IsNamedByItsCodeWhateverFollowsIt) {
     const Named cases[] = {
-        {"en", kEnglish}, {"cs", kCzech}, {"EN", kEnglish}, {"en_GB.UTF-8", kEnglish}, {"en-GB", kEnglish},
-        {"en@quot", kEnglish}, {"cs_CZ.UTF-8", kCzech}, {"eng", std::nullopt}, {"e", std::nullopt},
-        {"xx_XX.UTF-8", std::nullopt}, {"C", std::nullopt}, {"POSIX", std::nullopt}, {"", std::nullopt},
-        {"_en", std::nullopt},
+        {"en", kEnglish},        {"cs", kCzech},
+        {"EN", kEnglish},        {"en_GB.UTF-8", kEnglish},
+        {"en-GB", kEnglish},     {"en@quot", kEnglish},
+        {"cs_CZ.UTF-8", kCzech}, {"eng", std::nullopt},
+        {"e", std::nullopt},     {"xx_XX.UTF-8", std::nullopt},
+        {"C", std::nullopt},     {"POSIX", std::nullopt},
+        {"", std::nullopt},      {"_en", std::nullopt},
     };
     for (const auto& [name, language] : cases) EXPECT_EQ(languageNamed(name), language) << '"' << name << '"';
 }
@@ -113,7 +116,11 @@ TEST(Language, EchoedValuesAreCutShortAndCleaned) {
         {"a line break and a carriage return", "a\nb\rc", "abc"},
         {"C1 controls and DEL", "a\u0085b\u009bc\x7f", "abc"},
         {"a bidirectional override", "a\u202Eb\u2066c", "abc"},
-        {"bytes that are not UTF-8", "a\xff\xc3" "b\xed\xa0\x80" "c", "abc"},
+        {"bytes that are not UTF-8",
+         "a\xff\xc3"
+         "b\xed\xa0\x80"
+         "c",
+         "abc"},
         {"exactly forty characters", forty, forty},
         {"128 KiB", long_, std::string(39, 'x') + "…"},
         {"Czech letters cut whole", std::string(30, 'x') + "čččččččččččč", std::string(30, 'x') + "ččččččččč…"},

@@ -16,9 +16,7 @@ inline std::uint32_t u16(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::uint32_t>(b[at] | b[at + 1] << 8);
 }
 
-inline std::uint32_t u32(std::span<const std::uint8_t> b, std::size_t at) {
-    return u16(b, at) | u16(b, at + 2) << 16;
-}
+inline std::uint32_t u32(std::span<const std::uint8_t> b, std::size_t at) { return u16(b, at) | u16(b, at + 2) << 16; }
 
 inline std::int32_t i32(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::int32_t>(u32(b, at));
@@ -34,10 +32,9 @@ inline std::filesystem::path artDir() { return TOLM_ART_DIR; }
 
 // The standard sixteen colours as red, green, blue, in the order every colour table holds them.
 inline constexpr std::uint8_t kStandardPalette[16][3] = {
-    {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-    {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-    {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
-    {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128}, {128, 0, 128},
+    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},     {0, 255, 0}, {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255},
 };
 
 }  // namespace tolm::testing

@@ -22,8 +22,8 @@ constexpr int kSeenHeight = kPictureSeenHeight;
 
 // The colour index of a pixel counted from the top-left, as a box shows it.
 int pixel(std::span<const std::uint8_t> bmp, int x, int y) {
-    const std::uint8_t byte = bmp[kBitsOffset + static_cast<std::size_t>(kHeight - 1 - y) * kRowBytes +
-                                  static_cast<std::size_t>(x / 2)];
+    const std::uint8_t byte =
+        bmp[kBitsOffset + static_cast<std::size_t>(kHeight - 1 - y) * kRowBytes + static_cast<std::size_t>(x / 2)];
     return x % 2 == 0 ? byte >> 4 : byte & 0x0F;
 }
 
@@ -50,11 +50,16 @@ TEST_P(PictureFile, HasTheHeadersOfA757By552BmpOfFourBitsAPixel) {
         const char* name;
     };
     constexpr Field kInfo[] = {
-        {14, 4, 40, "header size"},    {18, 4, kWidth, "width"},
-        {22, 4, kHeight, "height"},    {26, 2, 1, "planes"},
-        {28, 2, 4, "bits per pixel"},  {30, 4, 0, "compression"},
-        {34, 4, 209'760, "image size"}, {38, 4, 3790, "pixels per metre across"},
-        {42, 4, 3800, "pixels per metre down"}, {46, 4, 0, "colours used"},
+        {14, 4, 40, "header size"},
+        {18, 4, kWidth, "width"},
+        {22, 4, kHeight, "height"},
+        {26, 2, 1, "planes"},
+        {28, 2, 4, "bits per pixel"},
+        {30, 4, 0, "compression"},
+        {34, 4, 209'760, "image size"},
+        {38, 4, 3790, "pixels per metre across"},
+        {42, 4, 3800, "pixels per metre down"},
+        {46, 4, 0, "colours used"},
         {50, 4, 0, "colours important"},
     };
     for (const Field& field : kInfo) {

@@ -64,7 +64,8 @@ std::vector<Record> parseRes(const Bytes& b) {
         r.characteristics = u32(b, field + 12);
         const std::size_t data = at + r.headerSize;
         if (data + dataSize > b.size()) break;
-        r.data.assign(b.begin() + static_cast<std::ptrdiff_t>(data), b.begin() + static_cast<std::ptrdiff_t>(data + dataSize));
+        r.data.assign(b.begin() + static_cast<std::ptrdiff_t>(data),
+                      b.begin() + static_cast<std::ptrdiff_t>(data + dataSize));
         records.push_back(std::move(r));
         at = align4(data + dataSize);
     }
@@ -90,8 +91,10 @@ VersionNode parseVersionNode(const Bytes& b, std::size_t at) {
     p = align4(p + 2);
     // Text values count UTF-16 units, terminator included; binary values count bytes.
     const std::size_t valueBytes = node.text ? 2 * valueLength : valueLength;
-    node.value.assign(b.begin() + static_cast<std::ptrdiff_t>(p), b.begin() + static_cast<std::ptrdiff_t>(p + valueBytes));
-    for (p = align4(p + valueBytes); p < end; p = align4(p + u16(b, p))) node.children.push_back(parseVersionNode(b, p));
+    node.value.assign(b.begin() + static_cast<std::ptrdiff_t>(p),
+                      b.begin() + static_cast<std::ptrdiff_t>(p + valueBytes));
+    for (p = align4(p + valueBytes); p < end; p = align4(p + u16(b, p)))
+        node.children.push_back(parseVersionNode(b, p));
     return node;
 }
 
@@ -112,7 +115,8 @@ protected:
             std::filesystem::path(::testing::TempDir()) / ("tolm-resources-" + std::to_string(::getpid()) + ".res");
         const std::filesystem::path script = std::filesystem::path(TOLM_SOURCE_DIR) / "content" / "tolm.rc";
         const std::string command = std::string("\"") + TOLM_WINDRES + "\" --preprocessor=cpp -I \"" +
-                                    artDir().string() + "\" -O res \"" + script.string() + "\" \"" + out.string() + "\"";
+                                    artDir().string() + "\" -O res \"" + script.string() + "\" \"" + out.string() +
+                                    "\"";
         status_ = std::system(command.c_str());
         records_ = parseRes(readFile(out));
         std::filesystem::remove(out);
@@ -190,12 +194,18 @@ TEST_F(ResourceScript, VersionRecordNamesVersionOneOfTheProgram) {
         const char* name;
     };
     constexpr Field kFixed[] = {
-        {0, 0xFEEF04BD, "signature"},       {4, 0x00010000, "structure version"},
-        {8, 0x00010000, "file version 1.0"}, {12, 0, "file version .0.0"},
-        {16, 0x00010000, "product version 1.0"}, {20, 0, "product version .0.0"},
-        {24, 0, "flags mask"},              {28, 0, "flags"},
-        {32, 4, "VOS__WINDOWS32"},          {36, 1, "VFT_APP"},
-        {40, 0, "subtype"},                 {44, 0, "date, high"},
+        {0, 0xFEEF04BD, "signature"},
+        {4, 0x00010000, "structure version"},
+        {8, 0x00010000, "file version 1.0"},
+        {12, 0, "file version .0.0"},
+        {16, 0x00010000, "product version 1.0"},
+        {20, 0, "product version .0.0"},
+        {24, 0, "flags mask"},
+        {28, 0, "flags"},
+        {32, 4, "VOS__WINDOWS32"},
+        {36, 1, "VFT_APP"},
+        {40, 0, "subtype"},
+        {44, 0, "date, high"},
         {48, 0, "date, low"},
     };
     for (const Field& f : kFixed) EXPECT_EQ(u32(root.value, f.at), f.value) << f.name;

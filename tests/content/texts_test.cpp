@@ -55,16 +55,15 @@ constexpr Length kLengths[] = {
     {Text::T12, 346}, {Text::T13, 616}, {Text::T14, 140}, {Text::T15, 91},  {Text::T16, 239}, {Text::T17, 592},
     {Text::T18, 233}, {Text::T19, 63},  {Text::T20, 129}, {Text::T21, 591}, {Text::T22, 491}, {Text::T23, 71},
     {Text::T24, 33},  {Text::T25, 575}, {Text::T26, 710}, {Text::T27, 590}, {Text::T28, 221}, {Text::T29, 501},
-    {Text::T30, 492}, {Text::T31, 217}, {Text::T32, 338}, {Text::T33, 176}, {Text::T34, 97},
-    {Text::D1, 91},   {Text::D2, 60},   {Text::D3, 60},   {Text::D4, 63},   {Text::E0, 0},
-    {Text::C01, 9},   {Text::C03, 16},  {Text::C04, 15},  {Text::C05, 6},   {Text::C06, 8},   {Text::C07, 8},
-    {Text::C08, 7},   {Text::C09, 16},  {Text::C10, 15},  {Text::C11, 11},  {Text::C12, 13},  {Text::C13, 13},
-    {Text::C14, 14},  {Text::C15, 12},  {Text::C16, 14},  {Text::C17, 8},   {Text::C18, 13},  {Text::C19, 9},
-    {Text::C20, 10},  {Text::C21, 12},  {Text::C22, 12},  {Text::C23, 14},  {Text::C24, 10},  {Text::C25, 14},
-    {Text::C26, 17},  {Text::C27, 5},   {Text::C28, 16},  {Text::C29, 8},
-    {Text::H01, 29},  {Text::H02, 55},  {Text::H03, 29},  {Text::H04, 66},  {Text::H05, 41},  {Text::H06, 75},
-    {Text::H07, 30},  {Text::H08, 50},  {Text::H09, 37},  {Text::H10, 25},  {Text::H11, 38},  {Text::H12, 51},
-    {Text::H13, 63},
+    {Text::T30, 492}, {Text::T31, 217}, {Text::T32, 338}, {Text::T33, 176}, {Text::T34, 97},  {Text::D1, 91},
+    {Text::D2, 60},   {Text::D3, 60},   {Text::D4, 63},   {Text::E0, 0},    {Text::C01, 9},   {Text::C03, 16},
+    {Text::C04, 15},  {Text::C05, 6},   {Text::C06, 8},   {Text::C07, 8},   {Text::C08, 7},   {Text::C09, 16},
+    {Text::C10, 15},  {Text::C11, 11},  {Text::C12, 13},  {Text::C13, 13},  {Text::C14, 14},  {Text::C15, 12},
+    {Text::C16, 14},  {Text::C17, 8},   {Text::C18, 13},  {Text::C19, 9},   {Text::C20, 10},  {Text::C21, 12},
+    {Text::C22, 12},  {Text::C23, 14},  {Text::C24, 10},  {Text::C25, 14},  {Text::C26, 17},  {Text::C27, 5},
+    {Text::C28, 16},  {Text::C29, 8},   {Text::H01, 29},  {Text::H02, 55},  {Text::H03, 29},  {Text::H04, 66},
+    {Text::H05, 41},  {Text::H06, 75},  {Text::H07, 30},  {Text::H08, 50},  {Text::H09, 37},  {Text::H10, 25},
+    {Text::H11, 38},  {Text::H12, 51},  {Text::H13, 63},
 };
 
 TEST(Texts, EachHasItsLengthInCharacters) {
@@ -94,7 +93,8 @@ TEST(Texts, AreSingleLinesOfPrintableTextInEveryLanguage) {
 TEST(Texts, EnglishBindsNoOneLetterWord) {
     const Language english = languageNamed("en").value();
     for (std::size_t i = 0; i < kTextCount; ++i)
-        EXPECT_EQ(text(static_cast<Text>(i), english).find("\u00A0"), std::string_view::npos) << keyName(static_cast<Text>(i));
+        EXPECT_EQ(text(static_cast<Text>(i), english).find("\u00A0"), std::string_view::npos)
+            << keyName(static_cast<Text>(i));
     EXPECT_NE(text(Text::T00, kCzech).find("\u00A0"), std::string_view::npos);
 }
 
@@ -124,8 +124,10 @@ TEST(Texts, TranslatedStoriesAndDescriptionsStayNearTheCzechLength) {
         for (auto key = static_cast<int>(Text::T00); key <= static_cast<int>(Text::D4); ++key) {
             const double czech = static_cast<double>(codePoints(text(static_cast<Text>(key), kCzech)));
             const double translated = static_cast<double>(codePoints(text(static_cast<Text>(key), languageAt(l))));
-            EXPECT_GE(translated, 0.75 * czech) << languageCode(languageAt(l)) << " " << keyName(static_cast<Text>(key));
-            EXPECT_LE(translated, 1.25 * czech) << languageCode(languageAt(l)) << " " << keyName(static_cast<Text>(key));
+            EXPECT_GE(translated, 0.75 * czech)
+                << languageCode(languageAt(l)) << " " << keyName(static_cast<Text>(key));
+            EXPECT_LE(translated, 1.25 * czech)
+                << languageCode(languageAt(l)) << " " << keyName(static_cast<Text>(key));
         }
 }
 

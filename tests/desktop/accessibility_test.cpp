@@ -51,8 +51,8 @@ TEST(Keyboard, ArrowsMoveTheFocusLikeTabAndShiftTab) {
     WidgetDriver game;
     game.choose(Vyjit);  // Zabít, Jít and Konec are the visible buttons now
     const std::pair<Qt::Key, Control> moves[] = {
-        {Qt::Key_Down, Jit}, {Qt::Key_Right, Konec}, {Qt::Key_Right, Zabit}, {Qt::Key_Up, Konec},
-        {Qt::Key_Left, Jit}, {Qt::Key_Left, Zabit},
+        {Qt::Key_Down, Jit}, {Qt::Key_Right, Konec}, {Qt::Key_Right, Zabit},
+        {Qt::Key_Up, Konec}, {Qt::Key_Left, Jit},    {Qt::Key_Left, Zabit},
     };
     ASSERT_EQ(game.focused(), Zabit);
     for (auto [key, expected] : moves) {

@@ -10,10 +10,10 @@
 #include <cmath>
 #include <vector>
 
-#include "tests/support/widget_driver.h"
 #include "desktop/fonts.h"
 #include "desktop/picture_box.h"
 #include "desktop/wrapping_label.h"
+#include "tests/support/widget_driver.h"
 
 namespace tolm::desktop {
 using namespace layout;
@@ -40,8 +40,10 @@ TEST_F(Layout, EveryControlStandsInItsPlaceWithItsKind) {
             case Kind::Frame: EXPECT_NE(qobject_cast<QGroupBox*>(widget), nullptr); break;
             case Kind::Shape: EXPECT_TRUE(widget->testAttribute(Qt::WA_TransparentForMouseEvents)); break;
         }
-        if (row.tooltip) EXPECT_EQ(widget->toolTip().toStdString(), content::text(*row.tooltip));
-        else EXPECT_TRUE(widget->toolTip().isEmpty());
+        if (row.tooltip)
+            EXPECT_EQ(widget->toolTip().toStdString(), content::text(*row.tooltip));
+        else
+            EXPECT_TRUE(widget->toolTip().isEmpty());
     }
 }
 

@@ -105,8 +105,8 @@ struct Scene {
     Picture seen;
 };
 
-const std::vector<Control> kToTheShop{Control::Vyjit, Control::Jit, Control::Pokracovat, Control::Choice3,
-                                      Control::Dal, Control::Visit2};
+const std::vector<Control> kToTheShop{Control::Vyjit,   Control::Jit, Control::Pokracovat,
+                                      Control::Choice3, Control::Dal, Control::Visit2};
 
 std::vector<Control> then(std::vector<Control> path, std::initializer_list<Control> more) {
     path.insert(path.end(), more);
@@ -127,11 +127,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The shop's picture lies over the panel house, which stays visible.
         Scene{"ShopOverThePanelHouse", kToTheShop, {Control::Picture6, Control::Panelak}, Picture::PIC_8},
-        Scene{"BusStopReplacesTheShop", then(kToTheShop, {Control::Buy2}), {Control::Picture5, Control::Panelak},
+        Scene{"BusStopReplacesTheShop",
+              then(kToTheShop, {Control::Buy2}),
+              {Control::Picture5, Control::Panelak},
               Picture::PIC_7},
         // Buy2 spends all 10000: no fare, the bus stop goes and the panel house is seen again.
-        Scene{"NoFareBringsThePanelHouseBack", then(kToTheShop, {Control::Buy2, Control::Slukonv}),
-              {Control::Panelak}, Picture::PIC_11},
+        Scene{"NoFareBringsThePanelHouseBack",
+              then(kToTheShop, {Control::Buy2, Control::Slukonv}),
+              {Control::Panelak},
+              Picture::PIC_11},
         // The most boxes play can leave visible: six, and only the first is seen.
         Scene{"SixBoxesShowOnlyTheFirst",
               {Control::Vyjit, Control::Jit, Control::Pokracovat, Control::Choice3, Control::Dal, Control::Visit3,

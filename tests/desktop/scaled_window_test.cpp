@@ -28,7 +28,7 @@ constexpr QSize kScene{801, 577};
 
 // Client areas a player meets: the smallest allowed, small screens, the scene's own size, wide
 // and tall windows, large screens maximized under a title bar.
-const QSize kClientAreas[] = {{401, 289}, {640, 461}, {801, 577}, {1000, 900}, {1024, 749},
+const QSize kClientAreas[] = {{401, 289},   {640, 461},   {801, 577},   {1000, 900}, {1024, 749},
                               {1280, 1005}, {1920, 1061}, {1920, 1080}, {3840, 2141}};
 
 // The smallest client area showing the scene at exactly `s` or a hair more.
@@ -158,7 +158,9 @@ TEST_P(ScaledInLanguage, EveryTextFitsItsLabelAndEveryCaptionItsButtonAtEverySca
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, ScaledInLanguage, ::testing::Range<std::size_t>(0, content::languageCount()),
-                         [](const auto& info) { return std::string(content::languageCode(content::languageAt(info.param))); });
+                         [](const auto& info) {
+                             return std::string(content::languageCode(content::languageAt(info.param)));
+                         });
 
 TEST_F(Scaled, AClickWhereVyrazitCoversZpetRunsVyrazitAtEveryScale) {
     for (const QSize area : kClientAreas) {

@@ -87,12 +87,12 @@ TEST(ScenePictures, AnyOtherFormGivesNoImage) {
         int bytes;
         std::uint32_t value;
     };
-    for (const Change& c : {Change{"signature", 0, 1, 'X'}, Change{"eight bits a pixel", 28, 2, 8},
-                            Change{"run-length coding", 30, 4, 2}, Change{"a shorter colour table", 46, 4, 2},
-                            Change{"no width", 18, 4, 0}, Change{"no height", 22, 4, 0},
-                            Change{"more rows than the file holds", 22, 4, 4},
-                            Change{"the most rows a header can name, top row first", 22, 4, 0x8000'0000},
-                            Change{"bits that overlap the colour table", 10, 4, 100}}) {
+    for (const Change& c :
+         {Change{"signature", 0, 1, 'X'}, Change{"eight bits a pixel", 28, 2, 8}, Change{"run-length coding", 30, 4, 2},
+          Change{"a shorter colour table", 46, 4, 2}, Change{"no width", 18, 4, 0}, Change{"no height", 22, 4, 0},
+          Change{"more rows than the file holds", 22, 4, 4},
+          Change{"the most rows a header can name, top row first", 22, 4, 0x8000'0000},
+          Change{"bits that overlap the colour table", 10, 4, 100}}) {
         SCOPED_TRACE(c.what);
         auto bad = good;
         put(bad, c.at, c.bytes, c.value);

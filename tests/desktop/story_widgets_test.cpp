@@ -123,7 +123,8 @@ TEST_F(Hover, BeforeAnyCardNothingIsDescribed) {
 }
 
 TEST(HoverEachCard, ShowsItsOwnDescription) {
-    const std::pair<Control, Text> cards[] = {{Card1, Text::D1}, {Card2, Text::D2}, {Card3, Text::D3}, {Card4, Text::D4}};
+    const std::pair<Control, Text> cards[] = {
+        {Card1, Text::D1}, {Card2, Text::D2}, {Card3, Text::D3}, {Card4, Text::D4}};
     for (auto [card, description] : cards) {
         CardOwner h;
         h.buy(card);
@@ -140,12 +141,9 @@ TEST_F(Hover, TheDescriptionStaysOverEverythingButTheBareSurface) {
         const char* where;
         QPoint point;
     } keeps[] = {
-        {"the description", game.centreOf(Popis)},
-        {"the frame's bare area", game.centreOf(Frame1) + QPoint(80, 90)},
-        {"a picture", game.centreOf(Panelak)},
-        {"a button", game.centreOf(Slukonv)},
-        {"the story", game.centreOf(P)},
-        {"the purse", game.centreOf(penize)},
+        {"the description", game.centreOf(Popis)}, {"the frame's bare area", game.centreOf(Frame1) + QPoint(80, 90)},
+        {"a picture", game.centreOf(Panelak)},     {"a button", game.centreOf(Slukonv)},
+        {"the story", game.centreOf(P)},           {"the purse", game.centreOf(penize)},
         {"a tally", game.centreOf(Tally5)},
     };
     for (Qt::MouseButtons held : {Qt::MouseButtons{}, Qt::MouseButtons{Qt::RightButton}}) {

@@ -58,8 +58,10 @@ TEST(Focus, AChoiceThatHidesTheFocusedButtonPassesTheFocusToTheNextChoiceShown) 
         SCOPED_TRACE(c.what);
         testing::WidgetDriver game;
         for (Control step : c.path) {
-            if (c.by == By::Mouse) game.click(step);
-            else game.activateByKeyboard(step);
+            if (c.by == By::Mouse)
+                game.click(step);
+            else
+                game.activateByKeyboard(step);
         }
         EXPECT_EQ(controlName(game.focused()), controlName(c.focus));
     }
@@ -75,9 +77,11 @@ TEST(Focus, EveryEndingByKeyboardKeepsTheFocusOnAChoiceUntilTheEnd) {
             game.activateByKeyboard(choice);
             std::set<Control> choices = testing::buttonsOf(game.visibleControls());
             choices.erase(Konec);
-            if (choices.empty()) EXPECT_EQ(game.focused(), Konec) << "after " << controlName(choice);
-            else EXPECT_TRUE(choices.contains(game.focused())) << "after " << controlName(choice) << " the focus is on "
-                                                              << controlName(game.focused());
+            if (choices.empty())
+                EXPECT_EQ(game.focused(), Konec) << "after " << controlName(choice);
+            else
+                EXPECT_TRUE(choices.contains(game.focused()))
+                    << "after " << controlName(choice) << " the focus is on " << controlName(game.focused());
         }
     }
 }

@@ -22,11 +22,9 @@ using runtime::kTrue;
 
 // The fixture story. Each handler is run directly, so its trigger only names it.
 // A chain tested again before each of its steps, then a step it does not guard.
-const Handler kChain{click(Dal), {chained(purseAbove(5), purse(-10)),
-                                  chained(purseAbove(5), show(Dal2)),
-                                  chained(purseBelow(100), show(Dal3)),
-                                  when(purseIs(2), story(T11)),
-                                  show(Dal4)}};
+const Handler kChain{click(Dal),
+                     {chained(purseAbove(5), purse(-10)), chained(purseAbove(5), show(Dal2)),
+                      chained(purseBelow(100), show(Dal3)), when(purseIs(2), story(T11)), show(Dal4)}};
 // A test that reads a label's Visible, between two plain steps.
 const Handler kRead{click(Pryc), {show(Vyrazit), when(visibleIs(Card1, kTrue), show(Dat)), show(Zpet)}};
 // Plain steps, the third of which the tests make fail.
@@ -134,13 +132,10 @@ TEST_F(Interpreter, ThePurseStaysAtEitherEndOfItsRange) {
         std::int16_t after;
     };
     const Case cases[] = {
-        {&kEarn, 0, 30000},
-        {&kEarn, 2767, 32767},  // exactly the top
-        {&kEarn, 2768, 32767},  // one past it
-        {&kEarn, 32767, 32767},
-        {&kSpend, 0, -30000},
-        {&kSpend, -2768, -32768},  // exactly the bottom
-        {&kSpend, -2769, -32768},  // one past it
+        {&kEarn, 0, 30000},        {&kEarn, 2767, 32767},                            // exactly the top
+        {&kEarn, 2768, 32767},                                                       // one past it
+        {&kEarn, 32767, 32767},    {&kSpend, 0, -30000},  {&kSpend, -2768, -32768},  // exactly the bottom
+        {&kSpend, -2769, -32768},                                                    // one past it
         {&kSpend, -32768, -32768},
     };
     for (const Case& c : cases) {

@@ -11,8 +11,8 @@
 namespace tolm::engine {
 namespace {
 
-using memory::MemoryForm;
 using headless::RecordingReporter;
+using memory::MemoryForm;
 
 std::set<Control> visibleControls(const MemoryForm& form) {
     std::set<Control> shown;

@@ -45,7 +45,8 @@ TEST(SceneScale, AtItsOwnSizePlacesAreTheLayoutsPixels) {
 // At odd factors the rounding must not open gaps: a button that covers another in the layout
 // still covers it, and rectangles that meet still meet.
 TEST(SceneScale, SharedEdgesStaySharedAtEveryFactor) {
-    for (const PixelSize client : {PixelSize{1003, 731}, PixelSize{1366, 705}, PixelSize{1920, 1061}, PixelSize{3840, 2160}}) {
+    for (const PixelSize client :
+         {PixelSize{1003, 731}, PixelSize{1366, 705}, PixelSize{1920, 1061}, PixelSize{3840, 2160}}) {
         const SceneScale s = SceneScale::fitting(client);
         const PixelRect vyjit = s.place(rowOf(Control::Vyjit));
         const PixelRect zabit = s.place(rowOf(Control::Zabit));
@@ -54,7 +55,8 @@ TEST(SceneScale, SharedEdgesStaySharedAtEveryFactor) {
         EXPECT_EQ(vyjit.top, smula.top);
         EXPECT_EQ(vyjit.height, smula.height);
         EXPECT_LE(vyjit.width, zabit.width);
-        const PixelRect scene = {static_cast<int>(std::lround(s.offsetX())), static_cast<int>(std::lround(s.offsetY())), 0, 0};
+        const PixelRect scene = {static_cast<int>(std::lround(s.offsetX())), static_cast<int>(std::lround(s.offsetY())),
+                                 0, 0};
         EXPECT_GE(vyjit.left, scene.left);
         EXPECT_LE(s.place(rowOf(Control::Konec)).left + s.place(rowOf(Control::Konec)).width, client.width);
     }

@@ -18,7 +18,8 @@ using enum Control;
 
 TEST(OneGame, FromStartUpToKonec) {
     const auto all = playthroughs();
-    const auto game = std::ranges::find_if(all, [](const Playthrough& p) { return std::string_view(p.ending) == "Choice1"; });
+    const auto game =
+        std::ranges::find_if(all, [](const Playthrough& p) { return std::string_view(p.ending) == "Choice1"; });
     ASSERT_NE(game, all.end());
 
     WidgetDriver window;
@@ -26,8 +27,10 @@ TEST(OneGame, FromStartUpToKonec) {
     for (std::size_t i = 0; i < game->steps.size(); ++i) {
         const auto& [choice, purse] = game->steps[i];
         // Mouse and keyboard take turns, so both ways into the handlers run.
-        if (i % 2 == 0) window.choose(choice);
-        else window.activateByKeyboard(choice);
+        if (i % 2 == 0)
+            window.choose(choice);
+        else
+            window.activateByKeyboard(choice);
         EXPECT_EQ(window.caption(penize), purse) << controlName(choice);
         if (choice == Buy1) {
             window.moveOnto(Card1);

@@ -20,9 +20,9 @@
 #include <unordered_set>
 
 #include "content/text.h"
+#include "layout/layout.h"
 #include "tests/support/widget_driver.h"
 #include "tools/explore/explorer.h"
-#include "layout/layout.h"
 
 namespace tolm::testing {
 namespace {
@@ -113,8 +113,8 @@ std::string setText(const std::bitset<kControlCount>& controls) {
     return "{" + text + "}";
 }
 
-const std::array<Control, 14> kPictures{Picture1, Vcela,    Picture2, Picture3, Autobus, Picture4,  Picture5,
-                                         Picture6, Picture7, Picture8, Panelak,  Picture9, Picture10, Domovnik};
+const std::array<Control, 14> kPictures{Picture1, Vcela,    Picture2, Picture3, Autobus,  Picture4,  Picture5,
+                                        Picture6, Picture7, Picture8, Panelak,  Picture9, Picture10, Domovnik};
 
 // The player: a seeded stream of the things hands do to a mouse and a keyboard.
 class RandomPlayer {
@@ -171,9 +171,10 @@ private:
     }
 
     Qt::Key randomKey() {
-        static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,   Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Up,
-                                            Qt::Key_Down,  Qt::Key_Left,  Qt::Key_Right,   Qt::Key_Space,   Qt::Key_Space,
-                                            Qt::Key_Space, Qt::Key_Return, Qt::Key_Return, Qt::Key_Enter};
+        static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,    Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Backtab,
+                                            Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Left,    Qt::Key_Right,
+                                            Qt::Key_Space,  Qt::Key_Space, Qt::Key_Space,   Qt::Key_Return,
+                                            Qt::Key_Return, Qt::Key_Enter};
         return kKeys[draw(std::size(kKeys))];
     }
 
@@ -294,7 +295,8 @@ std::string windowFault(WidgetDriver& game, bool comparePixels) {
             expected.fill(game.window().palette().color(game.window().backgroundRole()));
         }
         if (shown != expected)
-            return "the picture rectangle does not show " + (front ? front->objectName().toStdString() : "the bare window");
+            return "the picture rectangle does not show " +
+                   (front ? front->objectName().toStdString() : "the bare window");
     }
 
     Seen seen{{}, game.caption(P), game.caption(Popis), game.form().purse()};
@@ -321,8 +323,10 @@ TEST_P(RandomPlay, KeepsTheWindowInAStateTheStoryReaches) {
         if (!game.reporter().errors.empty()) {
             fault = "runtime error " + std::to_string(game.reporter().errors.front().number);
         } else if (game.form().ended()) {
-            if (game.form().exitStatus() != runtime::kExitNormal) fault = "the game ended with a failure status";
-            else player.newGame();
+            if (game.form().exitStatus() != runtime::kExitNormal)
+                fault = "the game ended with a failure status";
+            else
+                player.newGame();
         }
         if (fault.empty()) fault = windowFault(player.game(), n % kEventsBetweenPixelChecks == 0);
         if (!fault.empty()) {

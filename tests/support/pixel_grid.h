@@ -12,8 +12,8 @@ inline int pixelsOffTheGrid(const QImage& shown, const QImage& picture, int side
     int wrong = 0;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x)
-            wrong += shown.pixel(x, y) != picture.pixel(std::min(x / side, picture.width() - 1),
-                                                        std::min(y / side, picture.height() - 1));
+            wrong += shown.pixel(x, y) !=
+                     picture.pixel(std::min(x / side, picture.width() - 1), std::min(y / side, picture.height() - 1));
     return wrong;
 }
 

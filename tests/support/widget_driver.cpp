@@ -54,14 +54,14 @@ void WidgetDriver::activateByKeyboard(Control c) {
     key(Qt::Key_Space);
 }
 
-bool WidgetDriver::reachableByMouse(Control c) const {
-    return window_->childAt(centreOf(c)) == window_->widget(c);
-}
+bool WidgetDriver::reachableByMouse(Control c) const { return window_->childAt(centreOf(c)) == window_->widget(c); }
 
 void WidgetDriver::choose(Control c) {
     if (!visible(c)) throw std::logic_error("no player can choose the hidden " + std::string(controlName(c)));
-    if (reachableByMouse(c)) click(c);
-    else activateByKeyboard(c);
+    if (reachableByMouse(c))
+        click(c);
+    else
+        activateByKeyboard(c);
 }
 
 bool WidgetDriver::visible(Control c) const { return !window_->widget(c)->isHidden(); }

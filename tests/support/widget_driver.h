@@ -6,9 +6,9 @@
 #include <set>
 #include <vector>
 
-#include "headless/recording_reporter.h"
-#include "desktop/qt_form.h"
 #include "desktop/game_window.h"
+#include "desktop/qt_form.h"
+#include "headless/recording_reporter.h"
 
 namespace tolm::testing {
 

@@ -60,31 +60,44 @@ struct RuleCase {
 void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.name; }
 
 const RuleCase kRules[] = {
-    {"PartsInOrder", Rule::PartsInOrder,  // Choice2 offers the way out of the opening again
+    {"PartsInOrder",
+     Rule::PartsInOrder,  // Choice2 offers the way out of the opening again
      {click(Choice2), std::nullopt, single(show(Jit))}},
-    {"DalPaidOnce", Rule::DalPaidOnce,  // through the broken door back to the street, where Dál pays again
+    {"DalPaidOnce",
+     Rule::DalPaidOnce,  // through the broken door back to the street, where Dál pays again
      {click(Vyrazit), std::nullopt, single(show(Dal))}},
-    {"OneCard", Rule::OneCard,  // Buy1 leaves Buy2 on offer
+    {"OneCard",
+     Rule::OneCard,  // Buy1 leaves Buy2 on offer
      {click(Buy1), single(hide(Buy2)), std::nullopt}},
-    {"CardDecidesTrip", Rule::CardDecidesTrip,  // Dát offered for the wrong card
+    {"CardDecidesTrip",
+     Rule::CardDecidesTrip,  // Dát offered for the wrong card
      {click(Dal3), when(visibleIs(Card3, kTrue), show(Dat)), when(visibleIs(Card1, kTrue), show(Dat))}},
-    {"Endings", Rule::Endings,  // Choice4 forgets to lead into the town
+    {"Endings",
+     Rule::Endings,  // Choice4 forgets to lead into the town
      {click(Choice4), single(show(Dal)), std::nullopt}},
-    {"MouseVisit3Once", Rule::MouseVisit3Once,  // nothing covers Zpět any more
+    {"MouseVisit3Once",
+     Rule::MouseVisit3Once,  // nothing covers Zpět any more
      {click(Visit1), single(show(Vyrazit)), std::nullopt}},
-    {"PurseNeverNegative", Rule::PurseNeverNegative,  // Buy2 costs more than Dál pays
+    {"PurseNeverNegative",
+     Rule::PurseNeverNegative,  // Buy2 costs more than Dál pays
      {click(Buy2), purse(-10000), purse(-10400)}},
-    {"Choice1LastRow", Rule::Choice1LastRow,  // Buy1 so dear that Choice1 finds the purse below 1000
+    {"Choice1LastRow",
+     Rule::Choice1LastRow,  // Buy1 so dear that Choice1 finds the purse below 1000
      {click(Buy1), purse(-7000), purse(-9000)}},
-    {"PurseLimit", Rule::PurseLimit,  // Dál fills the purse to the brim
+    {"PurseLimit",
+     Rule::PurseLimit,  // Dál fills the purse to the brim
      {click(Dal), purse(+10000), purse(INT16_MAX)}},
-    {"TextsShown", Rule::TextsShown,  // Choice4 tells Choice3's story, so T13 never shows
+    {"TextsShown",
+     Rule::TextsShown,  // Choice4 tells Choice3's story, so T13 never shows
      {click(Choice4), story(T13), story(T25)}},
-    {"SilentButtons", Rule::SilentButtons,  // Jiříkov given a handler
+    {"SilentButtons",
+     Rule::SilentButtons,  // Jiříkov given a handler
      {click(Jirikov), std::nullopt, story(T03)}},
-    {"DescriptionOfCard", Rule::DescriptionOfCard,  // the second card described as the first
+    {"DescriptionOfCard",
+     Rule::DescriptionOfCard,  // the second card described as the first
      {mouseMove(Card2), describe(D2), describe(D1)}},
-    {"GameGoesOn", Rule::GameGoesOn,  // a step the runtime refuses: the frame cannot be shown or hidden
+    {"GameGoesOn",
+     Rule::GameGoesOn,  // a step the runtime refuses: the frame cannot be shown or hidden
      {click(Smula), std::nullopt, single(show(Frame1))}},
 };
 
@@ -95,8 +108,10 @@ std::vector<Handler> slipped(const Slip& slip) {
     if (row == story.end()) row = story.insert(story.end(), Handler{slip.trigger, {}});
     Handler& h = *row;
     if (!slip.from) {
-        if (h.count == Handler::kMaxSteps) ADD_FAILURE() << handlerName(h.trigger) << " has no room for a step";
-        else h.steps[h.count++] = *slip.to;
+        if (h.count == Handler::kMaxSteps)
+            ADD_FAILURE() << handlerName(h.trigger) << " has no room for a step";
+        else
+            h.steps[h.count++] = *slip.to;
         return story;
     }
     const auto end = h.steps.begin() + h.count;
@@ -149,9 +164,12 @@ TEST(ExploredGame, EndsWhereTheStoryEndsAndShowsTheWayThere) {
         {Choice5, T33, "Vyjít, Jít, Pokračovat, Choice2, Usmrtit, Choice5"},
         {Vyrazit, T26, "Vyjít, Jít, Pokračovat, Choice3, Choice6, Dál, Visit1, Pokračovat2, Vyrazit"},
         {Slukonv, T11, "Vyjít, Jít, Pokračovat, Choice3, Usmrtit, Choice5, Dál, Visit2, Buy2, Šlukonv"},
-        {Smula, T18, "Vyjít, Jít, Pokračovat, Choice3, Choice6, Dál, Visit2, Buy4, Šlukonv, Dál3, Pryč, Pokračovat2, Smůla"},
-        {Dale, T05, "Vyjít, Jít, Pokračovat, Choice3, Dál, Visit2, Buy3, Šlukonv, Dál3, Dát, Usmrtit, Choice5, Dál4, Dále"},
-        {Choice1, T30, "Vyjít, Jít, Pokračovat, Choice3, Dál, Visit2, Buy3, Šlukonv, Dál3, Dát, Usmrtit, Choice5, Dál4, Choice1"},
+        {Smula, T18,
+         "Vyjít, Jít, Pokračovat, Choice3, Choice6, Dál, Visit2, Buy4, Šlukonv, Dál3, Pryč, Pokračovat2, Smůla"},
+        {Dale, T05,
+         "Vyjít, Jít, Pokračovat, Choice3, Dál, Visit2, Buy3, Šlukonv, Dál3, Dát, Usmrtit, Choice5, Dál4, Dále"},
+        {Choice1, T30,
+         "Vyjít, Jít, Pokračovat, Choice3, Dál, Visit2, Buy3, Šlukonv, Dál3, Dát, Usmrtit, Choice5, Dál4, Choice1"},
     };
     const Exploration& x = game();
     const std::vector<Ending>& endings = findingsOfGame().endings;

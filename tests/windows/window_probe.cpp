@@ -75,10 +75,10 @@ int main() {
             GetClientRect(window, &client);
             POINT origin{0, 0};
             ClientToScreen(window, &origin);
-            json += ", \"title\": " + quoted(textOf(window)) + ", \"focus\": " +
-                    std::to_string(thread.hwndFocus ? GetDlgCtrlID(thread.hwndFocus) : 0) + ", \"client\": [" +
-                    std::to_string(origin.x) + ", " + std::to_string(origin.y) + ", " + std::to_string(client.right) +
-                    ", " + std::to_string(client.bottom) + "], \"controls\": [";
+            json += ", \"title\": " + quoted(textOf(window)) +
+                    ", \"focus\": " + std::to_string(thread.hwndFocus ? GetDlgCtrlID(thread.hwndFocus) : 0) +
+                    ", \"client\": [" + std::to_string(origin.x) + ", " + std::to_string(origin.y) + ", " +
+                    std::to_string(client.right) + ", " + std::to_string(client.bottom) + "], \"controls\": [";
             EnumChildWindows(window, control, reinterpret_cast<LPARAM>(&json));
             json += "], \"hints\": [";
             EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), hint, reinterpret_cast<LPARAM>(&json));

@@ -6,15 +6,15 @@
 
 #include "content/message.h"
 #include "headless/recording_reporter.h"
-#include "memory/memory_form.h"
 #include "layout/layout.h"
+#include "memory/memory_form.h"
 
 namespace tolm::explore {
 namespace {
 
-using memory::MemoryForm;
 using layout::Kind;
 using layout::Twips;
+using memory::MemoryForm;
 
 const engine::Handler* find(std::span<const engine::Handler> story, engine::Trigger t) {
     for (const engine::Handler& h : story)
@@ -94,7 +94,8 @@ public:
                 leave(s, leaving_[s - level]);
                 if (out_.states.size() > kStateLimit) {
                     out_.faults.push_back({"the story has more than " + std::to_string(kStateLimit) +
-                                               " states; the exploration stopped there", std::nullopt});
+                                               " states; the exploration stopped there",
+                                           std::nullopt});
                     return;
                 }
             }
@@ -238,8 +239,8 @@ std::pair<std::uint64_t, std::uint64_t> wordsOf(const std::bitset<kControlCount>
 std::size_t StateHash::operator()(const State& s) const {
     const auto text = [](const std::optional<content::Text>& t) { return t ? std::uint64_t(*t) : std::uint64_t{0xFF}; };
     const auto [low, visibleHigh] = wordsOf(s.visible);
-    const std::uint64_t high = visibleHigh | text(s.story) << 8 | text(s.description) << 16 |
-                               std::uint64_t(std::uint16_t(s.purse)) << 24;
+    const std::uint64_t high =
+        visibleHigh | text(s.story) << 8 | text(s.description) << 16 | std::uint64_t(std::uint16_t(s.purse)) << 24;
     // The finaliser of MurmurHash3 spreads every input bit over the low bits that pick a slot.
     std::uint64_t h = low ^ (high * 0x9E3779B97F4A7C15ull);
     h = (h ^ (h >> 33)) * 0xFF51AFD7ED558CCDull;

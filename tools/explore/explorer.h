@@ -36,8 +36,8 @@ std::pair<std::uint64_t, std::uint64_t> wordsOf(const std::bitset<kControlCount>
 // Something the player can do: click a button, or move the pointer over a control or the bare window.
 struct Event {
     engine::Trigger trigger;
-    std::optional<Control> control;  // the button or label it happens on; nothing for the bare window
-    const engine::Handler* handler;  // nothing: it changes nothing (Jiříkov, Rumburk)
+    std::optional<Control> control;        // the button or label it happens on; nothing for the bare window
+    const engine::Handler* handler;        // nothing: it changes nothing (Jiříkov, Rumburk)
     std::bitset<kControlCount> coveredBy;  // the controls that hide its centre from the pointer when shown
 
     bool isClick() const { return trigger.event == engine::Event::Click; }
@@ -47,7 +47,7 @@ struct Event {
 enum class Reach : std::uint8_t { Mouse, KeyboardOnly };
 
 // Where a move that leaves the game goes instead of a state.
-inline constexpr std::uint32_t kProgramEnd = UINT32_MAX;       // Konec
+inline constexpr std::uint32_t kProgramEnd = UINT32_MAX;        // Konec
 inline constexpr std::uint32_t kRuntimeError = UINT32_MAX - 1;  // a handler failed
 inline constexpr std::uint32_t kNoMove = UINT32_MAX;
 
@@ -74,13 +74,13 @@ struct Fault {
 struct Exploration {
     std::span<const engine::Handler> story;
     std::vector<Event> events;
-    std::vector<State> states;          // breadth-first order; the start, after Form_Load, is first
+    std::vector<State> states;  // breadth-first order; the start, after Form_Load, is first
     // Per state, the last move of a shortest way there with the fewest keyboard moves (kNoMove
     // for the start); it leaves a state that was found before.
     std::vector<std::uint32_t> foundBy;
-    std::vector<Move> moves;            // grouped by the state they leave, in the order of states
+    std::vector<Move> moves;                // grouped by the state they leave, in the order of states
     std::vector<std::uint32_t> movesStart;  // per state, where its moves begin; one more for the end
-    std::vector<Fault> faults;          // runtime errors and captions that break the state model
+    std::vector<Fault> faults;              // runtime errors and captions that break the state model
 
     const Event& eventOf(const Move& m) const { return events[m.event]; }
     std::span<const Move> movesFrom(std::uint32_t state) const {

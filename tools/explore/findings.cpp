@@ -22,8 +22,8 @@ struct Gate {
     Part opens;
 };
 constexpr Gate kGates[] = {
-    {Jit, Part::SecondScene}, {Dal, Part::Town},
-    {Buy1, Part::Trip},       {Buy2, Part::Trip}, {Buy3, Part::Trip}, {Buy4, Part::Trip},
+    {Jit, Part::SecondScene}, {Dal, Part::Town},  {Buy1, Part::Trip},
+    {Buy2, Part::Trip},       {Buy3, Part::Trip}, {Buy4, Part::Trip},
 };
 
 // Card N and its description DN.
@@ -138,8 +138,10 @@ private:
                 f_.part[m.to] = part;
                 f_.card[m.to] = card;
             } else if (f_.part[m.to] != part) {
-                breaches_.add(Rule::PartsInOrder, "a state lies both in " + std::string(partName(f_.part[m.to])) +
-                                                      " and in " + std::string(partName(part)), m.to);
+                breaches_.add(Rule::PartsInOrder,
+                              "a state lies both in " + std::string(partName(f_.part[m.to])) + " and in " +
+                                  std::string(partName(part)),
+                              m.to);
             } else if (f_.card[m.to] != card) {
                 breaches_.add(Rule::OneCard, "a state is reached with two different cards bought", m.to);
             }
@@ -158,9 +160,12 @@ private:
     void checkGate(const Gate& gate, Part from, std::uint32_t s) {
         if (static_cast<std::size_t>(gate.opens) == static_cast<std::size_t>(from) + 1) return;
         const std::string what = std::string(controlName(gate.button)) + " clicked in " + std::string(partName(from));
-        if (gate.button == Dal) breaches_.add(Rule::DalPaidOnce, what, s);
-        else if (from == Part::Trip) breaches_.add(Rule::OneCard, "a second card bought: " + what, s);
-        else breaches_.add(Rule::PartsInOrder, what, s);
+        if (gate.button == Dal)
+            breaches_.add(Rule::DalPaidOnce, what, s);
+        else if (from == Part::Trip)
+            breaches_.add(Rule::OneCard, "a second card bought: " + what, s);
+        else
+            breaches_.add(Rule::PartsInOrder, what, s);
     }
 
     std::optional<Control> cardShownBy(const Move& m) const {

@@ -20,19 +20,19 @@ std::string_view partName(Part p);
 
 // The statements about the story that every reachable state must bear out.
 enum class Rule : std::uint8_t {
-    PartsInOrder,        // each part is entered only through its gate, from the part before it
-    DalPaidOnce,         // Dál and its 10000 only once, from the second scene
-    OneCard,             // one purchase at most, and never two card labels at once
-    CardDecidesTrip,     // the choices of the trip follow from the card bought
-    Endings,             // exactly the story's endings end the game, and every one of them can
-    MouseVisit3Once,     // without the keyboard, Visit3 is clicked at most once
+    PartsInOrder,     // each part is entered only through its gate, from the part before it
+    DalPaidOnce,      // Dál and its 10000 only once, from the second scene
+    OneCard,          // one purchase at most, and never two card labels at once
+    CardDecidesTrip,  // the choices of the trip follow from the card bought
+    Endings,          // exactly the story's endings end the game, and every one of them can
+    MouseVisit3Once,  // without the keyboard, Visit3 is clicked at most once
     PurseNeverNegative,
-    Choice1LastRow,      // Choice1 is only ever clicked with more than 2000 in the purse
-    PurseLimit,          // only the Visit3 loop takes the purse to 32767
-    TextsShown,          // every story text but T24, and every description, shows in play
-    SilentButtons,       // Jiříkov and Rumburk change nothing
-    DescriptionOfCard,   // Popis describes a card that is shown, or one a choice just took away
-    GameGoesOn,          // no runtime error, no dead end, the display and captions as the story keeps them
+    Choice1LastRow,     // Choice1 is only ever clicked with more than 2000 in the purse
+    PurseLimit,         // only the Visit3 loop takes the purse to 32767
+    TextsShown,         // every story text but T24, and every description, shows in play
+    SilentButtons,      // Jiříkov and Rumburk change nothing
+    DescriptionOfCard,  // Popis describes a card that is shown, or one a choice just took away
+    GameGoesOn,         // no runtime error, no dead end, the display and captions as the story keeps them
 };
 inline constexpr std::size_t kRuleCount = 13;
 std::string_view ruleName(Rule r);

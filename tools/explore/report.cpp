@@ -209,7 +209,8 @@ void writeDot(std::ostream& out, const Exploration& x, const Findings& f) {
            "another.\\lDashed: only the keyboard reaches that button. Double border: the game can end there.\\l"
            "Blue: the opening; yellow: the second scene; green: the town; pink: the trip.\\l"
            "Left out once their part is over: "
-        << listOf(leftOut, nameOf) << "\\l\";\n"
+        << listOf(leftOut, nameOf)
+        << "\\l\";\n"
            "  node [shape=box, style=\"rounded,filled\", fontname=\"DejaVu Sans\", fontsize=10, "
            "margin=\"0.08,0.03\"];\n"
            "  edge [fontname=\"DejaVu Sans\", fontsize=8, arrowsize=0.6];\n";
@@ -223,8 +224,9 @@ void writeDot(std::ostream& out, const Exploration& x, const Findings& f) {
             choices += controlName(c);
             if (behind) choices += ')';
         }
-        out << "  s" << id << " [label=\"" << keyName(scene.story) << "\\n" << (choices.empty() ? "–" : choices)
-            << "\", fillcolor=\"" << kPartColours[static_cast<std::size_t>(f.part[example[id]])] << "\""
+        out << "  s" << id << " [label=\"" << keyName(scene.story) << "\\n"
+            << (choices.empty() ? "–" : choices) << "\", fillcolor=\""
+            << kPartColours[static_cast<std::size_t>(f.part[example[id]])] << "\""
             << (ending[id] ? ", peripheries=2" : "") << "];\n";
     }
     for (const auto& [edge, keyboardOnly] : edges) {

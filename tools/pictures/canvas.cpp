@@ -31,9 +31,16 @@ char32_t nextLetter(std::string_view text, std::size_t& i) {
     const unsigned char lead = byte(i);
     int extra = 0;
     char32_t c = lead;
-    if (lead >= 0xF0) { extra = 3; c = lead & 0x07; }
-    else if (lead >= 0xE0) { extra = 2; c = lead & 0x0F; }
-    else if (lead >= 0xC0) { extra = 1; c = lead & 0x1F; }
+    if (lead >= 0xF0) {
+        extra = 3;
+        c = lead & 0x07;
+    } else if (lead >= 0xE0) {
+        extra = 2;
+        c = lead & 0x0F;
+    } else if (lead >= 0xC0) {
+        extra = 1;
+        c = lead & 0x1F;
+    }
     ++i;
     for (int k = 0; k < extra; ++k, ++i) {
         if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return U' ';
@@ -46,16 +53,17 @@ char32_t nextLetter(std::string_view text, std::size_t& i) {
 
 Colour Paint::at(int x, int y) const {
     switch (mix) {
-    case Mix::Solid: return first;
-    case Mix::Checker: return ((x + y) & 1) != 0 ? second : first;
-    case Mix::Sparse: return ((x & 1) == 0 && (y & 1) == 0) ? second : first;
-    case Mix::Rows: return (y & 1) != 0 ? second : first;
+        case Mix::Solid: return first;
+        case Mix::Checker: return ((x + y) & 1) != 0 ? second : first;
+        case Mix::Sparse: return ((x & 1) == 0 && (y & 1) == 0) ? second : first;
+        case Mix::Rows: return (y & 1) != 0 ? second : first;
     }
     return first;
 }
 
 Canvas::Canvas(int width, int height, Colour background)
-    : width_(width), height_(height),
+    : width_(width),
+      height_(height),
       pixels_(static_cast<std::size_t>(width * height), static_cast<std::uint8_t>(background)) {}
 
 Canvas::Canvas(int width, int height)
@@ -96,8 +104,14 @@ void Canvas::line(Point a, Point b, Paint p, int thickness) {
         rect(at.x - back, at.y - back, thickness, thickness, p);
         if (at.x == b.x && at.y == b.y) break;
         const int twice = 2 * err;
-        if (twice >= dy) { err += dy; at.x += sx; }
-        if (twice <= dx) { err += dx; at.y += sy; }
+        if (twice >= dy) {
+            err += dy;
+            at.x += sx;
+        }
+        if (twice <= dx) {
+            err += dx;
+            at.y += sy;
+        }
     }
 }
 
@@ -149,7 +163,10 @@ void Canvas::polygon(std::initializer_list<Point> points, Paint p) {
             // Crossing at x = a.x + (scan - ay) (b.x - a.x) / (by - ay), as num / den.
             long long den = by - ay;
             long long num = a.x * den + (scan - ay) * (b.x - a.x);
-            if (den < 0) { den = -den; num = -num; }
+            if (den < 0) {
+                den = -den;
+                num = -num;
+            }
             // The first pixel centre at or right of the crossing: ceil(x - 1/2).
             starts.push_back(-floorDiv(-(2 * num - den), 2 * den));
         }

@@ -74,14 +74,11 @@ struct Accented {
 };
 
 constexpr Accented kAccented[] = {
-    {U'Á', U'á', 'A', Accent::Acute}, {U'Č', U'č', 'C', Accent::Caron},
-    {U'Ď', U'ď', 'D', Accent::Caron}, {U'É', U'é', 'E', Accent::Acute},
-    {U'Ě', U'ě', 'E', Accent::Caron}, {U'Í', U'í', 'I', Accent::Acute},
-    {U'Ň', U'ň', 'N', Accent::Caron}, {U'Ó', U'ó', 'O', Accent::Acute},
-    {U'Ř', U'ř', 'R', Accent::Caron}, {U'Š', U'š', 'S', Accent::Caron},
-    {U'Ť', U'ť', 'T', Accent::Caron}, {U'Ú', U'ú', 'U', Accent::Acute},
-    {U'Ů', U'ů', 'U', Accent::Ring},  {U'Ý', U'ý', 'Y', Accent::Acute},
-    {U'Ž', U'ž', 'Z', Accent::Caron},
+    {U'Á', U'á', 'A', Accent::Acute}, {U'Č', U'č', 'C', Accent::Caron}, {U'Ď', U'ď', 'D', Accent::Caron},
+    {U'É', U'é', 'E', Accent::Acute}, {U'Ě', U'ě', 'E', Accent::Caron}, {U'Í', U'í', 'I', Accent::Acute},
+    {U'Ň', U'ň', 'N', Accent::Caron}, {U'Ó', U'ó', 'O', Accent::Acute}, {U'Ř', U'ř', 'R', Accent::Caron},
+    {U'Š', U'š', 'S', Accent::Caron}, {U'Ť', U'ť', 'T', Accent::Caron}, {U'Ú', U'ú', 'U', Accent::Acute},
+    {U'Ů', U'ů', 'U', Accent::Ring},  {U'Ý', U'ý', 'Y', Accent::Acute}, {U'Ž', U'ž', 'Z', Accent::Caron},
 };
 
 std::optional<Glyph> plain(char base, Accent accent) {
@@ -107,10 +104,10 @@ std::optional<Glyph> glyph(char32_t letter) {
 
 std::array<std::uint8_t, 3> accentRows(Accent accent) {
     switch (accent) {
-    case Accent::None: return {0, 0, 0};
-    case Accent::Acute: return {0b00010, 0b00100, 0};
-    case Accent::Caron: return {0b01010, 0b00100, 0};
-    case Accent::Ring: return {0b00100, 0b01010, 0b00100};
+        case Accent::None: return {0, 0, 0};
+        case Accent::Acute: return {0b00010, 0b00100, 0};
+        case Accent::Caron: return {0b01010, 0b00100, 0};
+        case Accent::Ring: return {0b00100, 0b01010, 0b00100};
     }
     return {};
 }

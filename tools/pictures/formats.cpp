@@ -228,7 +228,8 @@ Bytes indexedPngFile(const Canvas& picture) {
         raw.resize(row + stride, 0);
         for (int x = 0; x < picture.width(); ++x) {
             const int shift = x % 2 == 0 ? 4 : 0;
-            raw[row + static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(static_cast<int>(picture.at(x, y)) << shift);
+            raw[row + static_cast<std::size_t>(x / 2)] |=
+                static_cast<std::uint8_t>(static_cast<int>(picture.at(x, y)) << shift);
         }
     }
     Bytes out;

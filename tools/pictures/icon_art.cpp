@@ -11,7 +11,7 @@ namespace {
 // Where the 32-pixel drawing puts things; the larger sizes scale these places and add detail.
 constexpr int kHouseLeft = 13;
 constexpr int kHouseTop = 1;
-constexpr std::array<int, 3> kColumns{16, 21, 26};  // window left edges
+constexpr std::array<int, 3> kColumns{16, 21, 26};        // window left edges
 constexpr std::array<int, 5> kFloors{5, 10, 15, 20, 25};  // window top edges
 constexpr int kWindowWidth = 3;
 constexpr int kWindowHeight = 3;
@@ -30,7 +30,7 @@ Paint ink(Colour colour, bool monochrome) {
 
 // The icon at 32 pixels and up, on a grid of 32 parts.
 Canvas drawLarge(int size, bool monochrome) {
-    const auto at = [size](int place) { return place * size / 32; };           // an edge
+    const auto at = [size](int place) { return place * size / 32; };               // an edge
     const auto mid = [size](int place) { return place * size / 32 + size / 64; };  // a pixel's centre
     const int line = std::max(1, size / 32);
     const bool large = size >= 128;  // room for window frames and a face drawn in curves
@@ -104,22 +104,10 @@ Canvas drawLarge(int size, bool monochrome) {
 // with a pixel of wall between, the bee in its cap in front of the lower left. K black, G grey,
 // S silver, T teal, L a lit window, Y the bee's yellow, N navy, W white; a dot is clear.
 constexpr std::array<std::string_view, 16> kSmall{
-    "....KKKKKKKKKKKK",
-    "....KGGGGGGGGGGK",
-    "....KSSSSSSSSSSK",
-    "....KSTTSLLSTTSK",
-    "....KSTTSLLSTTSK",
-    "....KSSSSSSSSSSK",
-    "....KSTTSTTSLLSK",
-    ".KKKKSTTSTTSLLSK",
-    "KNNYNKKKSSSSSSSK",
-    "KKKKKKWWKTTSTTSK",
-    "KKKKKKWWKTTSTTSK",
-    "KWKWKKKKKKSSSSSK",
-    "KWKWKYKYYKTSTTSK",
-    "KKKKKYKYYYKSTTSK",
-    ".KKKKKKKKKSSSSSK",
-    "....KSSSSSSSSSSK",
+    "....KKKKKKKKKKKK", "....KGGGGGGGGGGK", "....KSSSSSSSSSSK", "....KSTTSLLSTTSK",
+    "....KSTTSLLSTTSK", "....KSSSSSSSSSSK", "....KSTTSTTSLLSK", ".KKKKSTTSTTSLLSK",
+    "KNNYNKKKSSSSSSSK", "KKKKKKWWKTTSTTSK", "KKKKKKWWKTTSTTSK", "KWKWKKKKKKSSSSSK",
+    "KWKWKYKYYKTSTTSK", "KKKKKYKYYYKSTTSK", ".KKKKKKKKKSSSSSK", "....KSSSSSSSSSSK",
 };
 
 Canvas drawSmall(bool monochrome) {
@@ -133,13 +121,13 @@ Canvas drawSmall(bool monochrome) {
                 c.plot(x, y, Colour::Black);
                 continue;
             }
-            const Colour colour = code == 'K'   ? Colour::Black
-                                  : code == 'G' ? Colour::Grey
-                                  : code == 'S' ? Colour::Silver
-                                  : code == 'T' ? Colour::Teal
+            const Colour colour = code == 'K'                  ? Colour::Black
+                                  : code == 'G'                ? Colour::Grey
+                                  : code == 'S'                ? Colour::Silver
+                                  : code == 'T'                ? Colour::Teal
                                   : code == 'Y' || code == 'L' ? Colour::Yellow
-                                  : code == 'N' ? Colour::Navy
-                                                : Colour::White;
+                                  : code == 'N'                ? Colour::Navy
+                                                               : Colour::White;
             c.plot(x, y, ink(colour, monochrome));
         }
     }

@@ -25,8 +25,8 @@ int Random::below(int bound) {
 
 void sky(Canvas& c, int top, int bottom, Colour upper, Colour lower) {
     const Paint bands[] = {
-        upper, Paint(upper, lower, Mix::Sparse), Paint(upper, lower, Mix::Checker),
-        Paint(lower, upper, Mix::Sparse), lower,
+        upper, Paint(upper, lower, Mix::Sparse), Paint(upper, lower, Mix::Checker), Paint(lower, upper, Mix::Sparse),
+        lower,
     };
     const int height = bottom - top;
     for (int i = 0; i < 5; ++i) {
@@ -76,7 +76,8 @@ void tree(Canvas& c, int x, int ground, int size) {
     c.rect(x - size / 8, ground - size, size / 12 + 1, size, Colour::Black);
     c.ellipse(x, ground - size, size / 2 + 1, size / 2 + 1, Colour::Black);
     c.ellipse(x, ground - size, size / 2, size / 2, Colour::Green);
-    c.ellipse(x - size / 6, ground - size - size / 6, size / 4, size / 5, Paint(Colour::Green, Colour::Lime, Mix::Checker));
+    c.ellipse(x - size / 6, ground - size - size / 6, size / 4, size / 5,
+              Paint(Colour::Green, Colour::Lime, Mix::Checker));
 }
 
 void lampPost(Canvas& c, int x, int ground, int height, bool lit) {
@@ -113,8 +114,7 @@ void panelHouse(Canvas& c, const PanelHouse& h) {
     }
 }
 
-void board(Canvas& c, int x, int y, int w, int h, std::string_view text, Paint face, Colour ink,
-           int scale) {
+void board(Canvas& c, int x, int y, int w, int h, std::string_view text, Paint face, Colour ink, int scale) {
     c.rect(x, y, w, h, Colour::Black);
     c.rect(x + 1, y + 1, w - 2, h - 2, face);
     const int tw = Canvas::textWidth(text, scale);
@@ -155,30 +155,33 @@ void eye(Canvas& c, int x, int y, int rx, int ry, Mood mood, bool left) {
 
 void mouth(Canvas& c, Point m, int w, int r, Mood mood) {
     switch (mood) {
-    case Mood::Calm:
-        c.line({m.x - w / 2, m.y}, {m.x + w / 2, m.y}, Colour::Black, 2);
-        break;
-    case Mood::Angry:
-    case Mood::Sad:
-        c.polyline({{m.x - w, m.y + 3}, {m.x - w / 2, m.y}, {m.x + w / 2, m.y}, {m.x + w, m.y + 3}}, Colour::Black, 2);
-        break;
-    case Mood::Wink:
-        c.polyline({{m.x - w, m.y - 3}, {m.x - w / 2, m.y}, {m.x + w / 2, m.y}, {m.x + w, m.y - 3}}, Colour::Red, 3);
-        break;
-    case Mood::Grin:
-        c.polygon({{m.x - w - 2, m.y - 2}, {m.x + w + 2, m.y - 2}, {m.x + w / 2, m.y + r / 4}, {m.x - w / 2, m.y + r / 4}},
-                  Colour::Black);
-        c.rect(m.x - w, m.y - 1, 2 * w, 2, Colour::White);
-        break;
-    case Mood::Scared:
-        c.ellipse(m.x, m.y + 1, r / 6 + 1, r / 5 + 1, Colour::Black);
-        c.ellipse(m.x, m.y + 1, r / 6 - 1, r / 5 - 1, Colour::Maroon);
-        break;
-    case Mood::Fainted:
-        c.polyline({{m.x - w, m.y}, {m.x - w / 2, m.y - 2}, {m.x, m.y}, {m.x + w / 2, m.y - 2}, {m.x + w, m.y}},
-                   Colour::Black, 2);
-        c.ellipse(m.x + w / 2, m.y + 3, 3, 4, Colour::Red);  // the tongue
-        break;
+        case Mood::Calm: c.line({m.x - w / 2, m.y}, {m.x + w / 2, m.y}, Colour::Black, 2); break;
+        case Mood::Angry:
+        case Mood::Sad:
+            c.polyline({{m.x - w, m.y + 3}, {m.x - w / 2, m.y}, {m.x + w / 2, m.y}, {m.x + w, m.y + 3}}, Colour::Black,
+                       2);
+            break;
+        case Mood::Wink:
+            c.polyline({{m.x - w, m.y - 3}, {m.x - w / 2, m.y}, {m.x + w / 2, m.y}, {m.x + w, m.y - 3}}, Colour::Red,
+                       3);
+            break;
+        case Mood::Grin:
+            c.polygon({{m.x - w - 2, m.y - 2},
+                       {m.x + w + 2, m.y - 2},
+                       {m.x + w / 2, m.y + r / 4},
+                       {m.x - w / 2, m.y + r / 4}},
+                      Colour::Black);
+            c.rect(m.x - w, m.y - 1, 2 * w, 2, Colour::White);
+            break;
+        case Mood::Scared:
+            c.ellipse(m.x, m.y + 1, r / 6 + 1, r / 5 + 1, Colour::Black);
+            c.ellipse(m.x, m.y + 1, r / 6 - 1, r / 5 - 1, Colour::Maroon);
+            break;
+        case Mood::Fainted:
+            c.polyline({{m.x - w, m.y}, {m.x - w / 2, m.y - 2}, {m.x, m.y}, {m.x + w / 2, m.y - 2}, {m.x + w, m.y}},
+                       Colour::Black, 2);
+            c.ellipse(m.x + w / 2, m.y + 3, 3, 4, Colour::Red);  // the tongue
+            break;
     }
 }
 
@@ -212,10 +215,14 @@ void person(Canvas& c, const Person& p) {
     // Neck, then the body.
     c.rect(p.x - r / 3 - 1, head.y + r / 2, 2 * (r / 3) + 2, shoulders - head.y - r / 2 + 1, Colour::Black);
     c.rect(p.x - r / 3, head.y + r / 2, 2 * (r / 3), shoulders - head.y - r / 2 + 1, p.skin);
-    c.polygon({{p.x - half - 1, shoulders - 1}, {p.x + half + 1, shoulders - 1},
-               {p.x + half * 6 / 5 + 1, hips + 2}, {p.x - half * 6 / 5 - 1, hips + 2}},
+    c.polygon({{p.x - half - 1, shoulders - 1},
+               {p.x + half + 1, shoulders - 1},
+               {p.x + half * 6 / 5 + 1, hips + 2},
+               {p.x - half * 6 / 5 - 1, hips + 2}},
               Colour::Black);
-    c.polygon({{p.x - half, shoulders}, {p.x + half, shoulders}, {p.x + half * 6 / 5, hips + 1},
+    c.polygon({{p.x - half, shoulders},
+               {p.x + half, shoulders},
+               {p.x + half * 6 / 5, hips + 1},
                {p.x - half * 6 / 5, hips + 1}},
               p.shirt);
     // Arms and hands.
@@ -286,7 +293,8 @@ void rohlik(Canvas& c, int x, int y, int length) {
     const int turn = 2 * length / kTurns;
     const auto middle = [&](int dx) { return y + length / 10 * dx * dx / (length * length); };
     const auto radius = [&](int dx) { return std::max(1, thick - thick * 3 * dx * dx / (4 * length * length)); };
-    for (int dx = -length; dx <= length; ++dx) c.ellipse(x + dx, middle(dx), radius(dx) + 1, radius(dx) + 1, Colour::Black);
+    for (int dx = -length; dx <= length; ++dx)
+        c.ellipse(x + dx, middle(dx), radius(dx) + 1, radius(dx) + 1, Colour::Black);
     for (int dx = -length; dx <= length; ++dx) {
         c.ellipse(x + dx, middle(dx), radius(dx), radius(dx), Paint(Colour::Yellow, Colour::Maroon, Mix::Checker));
     }
@@ -299,7 +307,8 @@ void rohlik(Canvas& c, int x, int y, int length) {
     for (int k = 1; k < kTurns; ++k) {
         const int dx = -length + k * turn;
         const int r = radius(dx);
-        c.line({x + dx - r / 2, middle(dx) - r + 1}, {x + dx + r / 2, middle(dx) + r - 1}, Colour::Maroon, r >= 5 ? 2 : 1);
+        c.line({x + dx - r / 2, middle(dx) - r + 1}, {x + dx + r / 2, middle(dx) + r - 1}, Colour::Maroon,
+               r >= 5 ? 2 : 1);
     }
 }
 
@@ -312,8 +321,14 @@ void heart(Canvas& c, int x, int y, int size, Paint p) {
 
 void sparkle(Canvas& c, int x, int y, int size, Colour colour) {
     const int s = size / 4 + 1;
-    c.polygon({{x, y - size}, {x + s, y - s}, {x + size, y}, {x + s, y + s}, {x, y + size}, {x - s, y + s},
-               {x - size, y}, {x - s, y - s}},
+    c.polygon({{x, y - size},
+               {x + s, y - s},
+               {x + size, y},
+               {x + s, y + s},
+               {x, y + size},
+               {x - s, y + s},
+               {x - size, y},
+               {x - s, y - s}},
               colour);
 }
 

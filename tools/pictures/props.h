@@ -41,8 +41,7 @@ int panelHouseWidth(int columns);
 int panelHouseHeight(int floors);
 
 // A framed board with centred capitals, as on shops and road signs.
-void board(Canvas& c, int x, int y, int w, int h, std::string_view text, Paint face, Colour ink,
-           int scale);
+void board(Canvas& c, int x, int y, int w, int h, std::string_view text, Paint face, Colour ink, int scale);
 void door(Canvas& c, int x, int y, int w, int h, Colour leaf);
 
 // A cartoon person with a big head, its feet on a line.

@@ -36,7 +36,7 @@ void exchangeOffice(Canvas& c, int ground) {
     const char* rates[] = {"KURZY", "EUR  25,10", "USD  23,40", "GBP  29,80", "CHF  26,50"};
     for (int i = 0; i < 5; ++i) c.text(276, 86 + dy + i * 18, rates[i], i == 0 ? Red : Black, 1);
     for (int x = 238; x < 526; x += 24) c.rect(x, 64 + dy, 3, 132, Grey);  // the window bars
-    c.rect(560, 0, 8, ground, Black);  // drainpipe
+    c.rect(560, 0, 8, ground, Black);                                      // drainpipe
     c.rect(561, 0, 6, ground, Grey);
     // The station next door, its clock stopped long ago; its sign keeps its height whatever the
     // pavement does, so that its accents stay in the picture.
@@ -275,8 +275,16 @@ void caretaker(Canvas& c) {
     c.ring(30, 22, 5, 6, Black);
 
     // The caretaker: blue work coat, flat cap, mop in one hand, the other held out for the rent.
-    const Person him{.x = 82, .feet = 228, .height = 196, .skin = kSkin, .shirt = Navy, .trousers = Grey,
-                     .hair = Black, .mood = Mood::Angry, .leftHand = {14, 122}, .rightHand = {128, 140}};
+    const Person him{.x = 82,
+                     .feet = 228,
+                     .height = 196,
+                     .skin = kSkin,
+                     .shirt = Navy,
+                     .trousers = Grey,
+                     .hair = Black,
+                     .mood = Mood::Angry,
+                     .leftHand = {14, 122},
+                     .rightHand = {128, 140}};
     c.line({152, 38}, {114, 206}, Black, 7);  // the mop's handle, behind him
     c.line({152, 38}, {114, 206}, Olive, 5);
     person(c, him);
@@ -351,9 +359,17 @@ void franta(Canvas& c) {
     c.rect(3, 181, 180, 5, Maroon);
     for (int x : {14, 168}) c.rect(x, 187, 5, 36, Black);
     // Franta: vest, bald top, eating.
-    const Person franta{.x = 92, .feet = 222, .height = 190, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Sparse),
-                        .trousers = Navy, .hair = kSkin, .mood = Mood::Calm, .leftHand = {50, 176},
-                        .rightHand = {142, 120}, .seated = true};
+    const Person franta{.x = 92,
+                        .feet = 222,
+                        .height = 190,
+                        .skin = kSkin,
+                        .shirt = Paint(White, Silver, Mix::Sparse),
+                        .trousers = Navy,
+                        .hair = kSkin,
+                        .mood = Mood::Calm,
+                        .leftHand = {50, 176},
+                        .rightHand = {142, 120},
+                        .seated = true};
     person(c, franta);
     const Point head = headCentre(franta);
     const int r = headRadius(franta);
@@ -370,10 +386,16 @@ void franta(Canvas& c) {
         c.rect(ex - 7, head.y - 8, 15, 6, kSkin);  // the lid
         c.line({ex - 7, head.y - 2}, {ex + 7, head.y - 2}, Black, 2);
         const int lift = side == 1 ? -5 : 0;
-        c.polygon({{ex - 9, head.y - 9 + lift}, {ex + 9, head.y - 11 + lift}, {ex + 8, head.y - 6 + lift},
-                   {ex - 9, head.y - 5 + lift}}, Black);
-        c.polygon({{ex - 8, head.y - 8 + lift}, {ex + 8, head.y - 10 + lift}, {ex + 7, head.y - 7 + lift},
-                   {ex - 8, head.y - 6 + lift}}, Paint(White, Silver, Mix::Checker));
+        c.polygon({{ex - 9, head.y - 9 + lift},
+                   {ex + 9, head.y - 11 + lift},
+                   {ex + 8, head.y - 6 + lift},
+                   {ex - 9, head.y - 5 + lift}},
+                  Black);
+        c.polygon({{ex - 8, head.y - 8 + lift},
+                   {ex + 8, head.y - 10 + lift},
+                   {ex + 7, head.y - 7 + lift},
+                   {ex - 8, head.y - 6 + lift}},
+                  Paint(White, Silver, Mix::Checker));
     }
     Random stubble(31);
     for (int i = 0; i < 90; ++i) {
@@ -384,8 +406,10 @@ void franta(Canvas& c) {
         if (dx * dx + dy * dy < (r - 3) * (r - 3) && (dy > r / 2 + 4 || dx * dx > 100)) c.plot(x, y, Grey);
     }
     c.ellipse(head.x + r / 2 + 2, head.y + r / 2, 6, 5, Paint(White, Red, Mix::Checker));  // the full cheek
-    c.polyline({{head.x + r / 2 + 7, head.y + r / 2 - 3}, {head.x + r / 2 + 9, head.y + r / 2 + 1},
-                {head.x + r / 2 + 6, head.y + r / 2 + 5}}, Black);
+    c.polyline({{head.x + r / 2 + 7, head.y + r / 2 - 3},
+                {head.x + r / 2 + 9, head.y + r / 2 + 1},
+                {head.x + r / 2 + 6, head.y + r / 2 + 5}},
+               Black);
     c.rect(head.x - 8, head.y + r * 3 / 5 - 1, 14, 4, kSkin);  // chewing, the mouth shut and crooked
     const int lips = head.y + r * 3 / 5;
     c.polyline({{head.x - 8, lips + 1}, {head.x - 2, lips - 1}, {head.x + 6, lips + 2}}, Black, 2);
@@ -430,9 +454,12 @@ void franta(Canvas& c) {
     };
     for (int y = roll.y - 20; y <= roll.y + 20; ++y) {
         for (int x = bite.x - 12; x <= bite.x + 20; ++x) {
-            if (bitten(x, y)) c.plot(x, y, before.at(x, y));
-            else if (bread(x, y) && biteWithin(x, y, 1)) c.plot(x, y, Black);
-            else if (bread(x, y) && whole.at(x, y) != Black && biteWithin(x, y, 5)) c.plot(x, y, Paint(White, Yellow, Mix::Sparse));
+            if (bitten(x, y))
+                c.plot(x, y, before.at(x, y));
+            else if (bread(x, y) && biteWithin(x, y, 1))
+                c.plot(x, y, Black);
+            else if (bread(x, y) && whole.at(x, y) != Black && biteWithin(x, y, 5))
+                c.plot(x, y, Paint(White, Yellow, Mix::Sparse));
         }
     }
     // His fist round its middle, the fingers over the top, the thumb along its side.
@@ -510,12 +537,12 @@ void square(Canvas& c) {
     c.ellipse(60, 155, 8, 9, Black);
     for (const Point lump : mane) c.ellipse(lump.x, lump.y, 3, 3, Paint(Olive, Yellow, Mix::Checker));
     c.ellipse(60, 155, 7, 8, Paint(Olive, Yellow, Mix::Checker));  // the mane
-    c.ellipse(57, 155, 4, 4, Yellow);  // the face, looking ahead
-    c.ellipse(53, 157, 3, 2, Yellow);  // the muzzle
-    c.rect(50, 156, 2, 2, Black);  // the nose
-    c.plot(57, 153, Black);  // the eye
-    c.line({51, 159}, {55, 159}, Black);  // the mouth
-    c.rect(14, 150, 30, kGround - 150, Black);  // the door
+    c.ellipse(57, 155, 4, 4, Yellow);                              // the face, looking ahead
+    c.ellipse(53, 157, 3, 2, Yellow);                              // the muzzle
+    c.rect(50, 156, 2, 2, Black);                                  // the nose
+    c.plot(57, 153, Black);                                        // the eye
+    c.line({51, 159}, {55, 159}, Black);                           // the mouth
+    c.rect(14, 150, 30, kGround - 150, Black);                     // the door
     c.rect(16, 152, 26, kGround - 152, Maroon);
     c.rect(20, 158, 18, 14, Yellow);
     // The gambling hall: a purple front and a sign whose bulbs blink.
@@ -581,7 +608,8 @@ void smashedDoor(Canvas& c) {
     exchangeOffice(c, ground);
     exchangeSign(c, 16, 0);
     c.polygon({{42, 62}, {142, 60}, {146, 110}, {140, ground}, {40, ground}, {46, 118}}, Black);
-    c.polygon({{46, 66}, {138, 64}, {141, 110}, {136, ground}, {44, ground}, {50, 118}}, Paint(Black, Navy, Mix::Sparse));
+    c.polygon({{46, 66}, {138, 64}, {141, 110}, {136, ground}, {44, ground}, {50, 118}},
+              Paint(Black, Navy, Mix::Sparse));
     // The alarm light beside the hole, howling.
     c.rect(156, 86, 18, 6, Black);
     c.ellipse(165, 80, 11, 9, Black);
@@ -611,7 +639,8 @@ void smashedDoor(Canvas& c) {
     const Paint cloth(Yellow, Olive, Mix::Sparse);
     const Point neck{124, 124};
     c.polygon({{neck.x - 10, 136}, {neck.x - 4, neck.y}, {neck.x + 4, neck.y}, {neck.x + 10, 136}}, Black);
-    const Point ends[] = {{neck.x - 6, neck.y - 6}, {neck.x + 6, neck.y - 6}, {neck.x, neck.y - 9}};  // above the string
+    const Point ends[] = {
+        {neck.x - 6, neck.y - 6}, {neck.x + 6, neck.y - 6}, {neck.x, neck.y - 9}};  // above the string
     for (const Point end : ends) c.ellipse(end.x, end.y, 6, 5, Black);
     c.ellipse(90, 148, 42, 19, Black);
     c.polygon({{neck.x - 8, 137}, {neck.x - 3, neck.y + 1}, {neck.x + 3, neck.y + 1}, {neck.x + 8, 137}}, cloth);
@@ -623,9 +652,17 @@ void smashedDoor(Canvas& c) {
     c.rect(neck.x - 5, neck.y - 1, 11, 4, Black);  // the string
     c.rect(neck.x - 4, neck.y, 9, 2, Maroon);
     c.text(114, 146, "Kč", Black, 1);
-    person(c, {.x = 80, .feet = 164, .height = 104, .skin = kSkin, .shirt = Paint(White, Silver, Mix::Rows),
-               .trousers = Navy, .hair = Grey, .mood = Mood::Scared, .leftHand = {56, 132},
-               .rightHand = {130, 88}, .seated = true});
+    person(c, {.x = 80,
+               .feet = 164,
+               .height = 104,
+               .skin = kSkin,
+               .shirt = Paint(White, Silver, Mix::Rows),
+               .trousers = Navy,
+               .hair = Grey,
+               .mood = Mood::Scared,
+               .leftHand = {56, 132},
+               .rightHand = {130, 88},
+               .seated = true});
     c.rect(130, 80, 10, 12, Black);  // the alarm button
     c.rect(131, 81, 8, 10, Red);
     // The door flat on the pavement: its panels, hinges torn out with the frame, and its handle.
@@ -669,12 +706,12 @@ void smashedDoor(Canvas& c) {
     c.ellipse(84, 195, 36, 14, Black);
     c.ellipse(84, 195, 35, 13, Olive);
     c.line({62, 195}, {112, 195}, Black);  // the seam down your back
-    c.rect(46, 189, 8, 13, Black);  // the neck, and the back of your head, your face in the door
+    c.rect(46, 189, 8, 13, Black);         // the neck, and the back of your head, your face in the door
     c.rect(47, 190, 7, 11, kSkin);
     c.ellipse(36, 195, 14, 13, Black);
     c.ellipse(36, 195, 13, 12, Maroon);
     c.polyline({{38, 195}, {36, 193}, {34, 196}, {37, 199}, {41, 196}}, Black);  // the crown's whorl
-    c.ellipse(40, 182, 3, 2, Black);  // the ears, one each side
+    c.ellipse(40, 182, 3, 2, Black);                                             // the ears, one each side
     c.ellipse(40, 182, 2, 1, kSkin);
     c.ellipse(40, 208, 3, 2, Black);
     c.ellipse(40, 208, 2, 1, kSkin);
@@ -693,8 +730,16 @@ void tobaccoKiosk(Canvas& c) {
     board(c, 4, 2, 177, 30, "TRAFIKA", Yellow, Maroon, 3);
     c.rect(4, 34, 177, 92, Black);  // the kiosk window, and him in it
     c.rect(6, 36, 173, 88, Paint(Aqua, White, Mix::Checker));
-    const Person him{.x = 92, .feet = 230, .height = 190, .skin = kSkin, .shirt = Teal, .trousers = Navy,
-                     .hair = Grey, .mood = Mood::Grin, .leftHand = {46, 118}, .rightHand = {138, 118}};
+    const Person him{.x = 92,
+                     .feet = 230,
+                     .height = 190,
+                     .skin = kSkin,
+                     .shirt = Teal,
+                     .trousers = Navy,
+                     .hair = Grey,
+                     .mood = Mood::Grin,
+                     .leftHand = {46, 118},
+                     .rightHand = {138, 118}};
     person(c, him);
     const Point head = headCentre(him);
     const int r = headRadius(him);
@@ -702,7 +747,7 @@ void tobaccoKiosk(Canvas& c) {
     c.ring(head.x + r * 2 / 5, head.y, 9, 9, Black, 2);
     c.line({head.x - 4, head.y - 1}, {head.x + 4, head.y - 1}, Black, 2);
     c.ellipse(head.x, head.y + r / 2 - 2, 12, 3, Grey);  // moustache
-    board(c, 8, 40, 52, 24, "", White, Red, 1);  // taped to the glass, long ago
+    board(c, 8, 40, 52, 24, "", White, Red, 1);          // taped to the glass, long ago
     c.text(34 - Canvas::textWidth("CIGARETY") / 2, 44, "CIGARETY", Red, 1);
     c.text(34 - Canvas::textWidth("NEJSOU") / 2, 54, "NEJSOU", Red, 1);
     c.rect(8, 40, 6, 3, Paint(Silver, White, Mix::Checker));
@@ -719,7 +764,7 @@ void tobaccoKiosk(Canvas& c) {
     c.ellipse(94, 106, 4, 4, Black);  // the ear
     c.ellipse(94, 106, 3, 3, Fuchsia);
     c.rect(89, 112, 2, 2, Black);
-    c.ellipse(85, 117, 2, 1, Fuchsia);  // its nose in the crust
+    c.ellipse(85, 117, 2, 1, Fuchsia);                                    // its nose in the crust
     c.polyline({{115, 119}, {122, 123}, {128, 118}, {133, 122}}, Black);  // the tail
     for (const Point crumb : {Point{84, 126}, Point{70, 127}, Point{94, 127}}) c.rect(crumb.x, crumb.y, 2, 1, Yellow);
     // The four cards in the order their buttons stand, each with its price tag in crowns.
@@ -740,25 +785,25 @@ void tobaccoKiosk(Canvas& c) {
         c.rect(x + 1, y + 1, 34, 44, White);
         c.rect(x + 3, y + 3, 30, 40, cards[i].face);
         switch (cards[i].mark) {
-        case Mark::Star:  // magic
-            sparkle(c, x + 18, y + 22, 11, Yellow);
-            sparkle(c, x + 8, y + 8, 3, White);
-            sparkle(c, x + 29, y + 36, 3, White);
-            break;
-        case Mark::Vip:
-            c.text(x + (36 - Canvas::textWidth("VIP")) / 2, y + 17, "VIP", Yellow, 1);
-            c.rect(x + 3, y + 28, 30, 2, Yellow);
-            break;
-        case Mark::Bow:  // a gift
-            c.rect(x + 3, y + 20, 30, 4, Yellow);
-            c.rect(x + 16, y + 3, 4, 40, Yellow);
-            c.ellipse(x + 12, y + 14, 5, 3, Yellow);
-            c.ellipse(x + 24, y + 14, 5, 3, Yellow);
-            break;
-        case Mark::Heart:  // love
-            heart(c, x + 18, y + 18, 9, White);
-            heart(c, x + 18, y + 19, 6, Navy);
-            break;
+            case Mark::Star:  // magic
+                sparkle(c, x + 18, y + 22, 11, Yellow);
+                sparkle(c, x + 8, y + 8, 3, White);
+                sparkle(c, x + 29, y + 36, 3, White);
+                break;
+            case Mark::Vip:
+                c.text(x + (36 - Canvas::textWidth("VIP")) / 2, y + 17, "VIP", Yellow, 1);
+                c.rect(x + 3, y + 28, 30, 2, Yellow);
+                break;
+            case Mark::Bow:  // a gift
+                c.rect(x + 3, y + 20, 30, 4, Yellow);
+                c.rect(x + 16, y + 3, 4, 40, Yellow);
+                c.ellipse(x + 12, y + 14, 5, 3, Yellow);
+                c.ellipse(x + 24, y + 14, 5, 3, Yellow);
+                break;
+            case Mark::Heart:  // love
+                heart(c, x + 18, y + 18, 9, White);
+                heart(c, x + 18, y + 19, 6, Navy);
+                break;
         }
         board(c, x - 2, y + 50, 40, 24, "", White, Black, 1);
         c.text(x + 18 - Canvas::textWidth(cards[i].price) / 2, y + 53, cards[i].price, Black, 1);
@@ -833,8 +878,16 @@ void busStop(Canvas& c) {
     c.rect(14, 70, 26, 30, Yellow);
     for (int line = 0; line < 4; ++line) c.rect(16, 74 + line * 6, 22 - (line % 2) * 8, 2, Black);
     // You, holding up trousers that the change drags down, the pockets bulging with it.
-    const Person you{.x = 92, .feet = 228, .height = 178, .skin = kSkin, .shirt = Olive, .trousers = Navy,
-                     .hair = Maroon, .mood = Mood::Scared, .leftHand = {58, 160}, .rightHand = {126, 160}};
+    const Person you{.x = 92,
+                     .feet = 228,
+                     .height = 178,
+                     .skin = kSkin,
+                     .shirt = Olive,
+                     .trousers = Navy,
+                     .hair = Maroon,
+                     .mood = Mood::Scared,
+                     .leftHand = {58, 160},
+                     .rightHand = {126, 160}};
     person(c, you);
     for (const int side : {-1, 1}) {  // the pockets, bulging at the thighs
         const int x = you.x + side * 30;
@@ -886,8 +939,16 @@ void busToSluknov(Canvas& c) {
     c.text(28 + (130 - Canvas::textWidth("ŠLUKNOV", 2)) / 2, 34, "ŠLUKNOV", Yellow, 2);
     c.rect(18, 56, 150, 88, Black);
     c.rect(20, 58, 146, 84, Paint(Teal, Aqua, Mix::Sparse));
-    person(c, {.x = 126, .feet = 200, .height = 130, .skin = kSkin, .shirt = Blue, .trousers = Navy, .hair = Maroon,
-               .mood = Mood::Grin, .leftHand = {100, 130}, .rightHand = {146, 130}});
+    person(c, {.x = 126,
+               .feet = 200,
+               .height = 130,
+               .skin = kSkin,
+               .shirt = Blue,
+               .trousers = Navy,
+               .hair = Maroon,
+               .mood = Mood::Grin,
+               .leftHand = {100, 130},
+               .rightHand = {146, 130}});
     c.ellipse(120, 132, 24, 6, Black);  // steering wheel
     c.ellipse(120, 132, 20, 3, Paint(Teal, Aqua, Mix::Sparse));
     c.line({40, 140}, {74, 96}, Black, 2);  // wipers
@@ -932,16 +993,32 @@ void bloodBank(Canvas& c) {
     c.rect(98, 152, 88, 20, Red);
     c.rect(104, 174, 6, 52, Black);
     c.rect(174, 174, 6, 52, Black);
-    const Person you{.x = 142, .feet = 222, .height = 170, .skin = Paint(White, Silver, Mix::Sparse), .shirt = Olive,
-                     .trousers = Navy, .hair = Maroon, .mood = Mood::Fainted, .leftHand = {106, 160},
-                     .rightHand = {182, 150}, .seated = true};
+    const Person you{.x = 142,
+                     .feet = 222,
+                     .height = 170,
+                     .skin = Paint(White, Silver, Mix::Sparse),
+                     .shirt = Olive,
+                     .trousers = Navy,
+                     .hair = Maroon,
+                     .mood = Mood::Fainted,
+                     .leftHand = {106, 160},
+                     .rightHand = {182, 150},
+                     .seated = true};
     person(c, you);
     // The tube from his arm to the hose, and the machine on the floor.
     c.polyline({{108, 158}, {90, 150}, {74, 138}}, Red, 3);
     c.rect(103, 154, 8, 6, White);  // plaster
     // Nurse Jarmila, cap with the red cross, both hands on the hose.
-    const Person nurse{.x = 44, .feet = 226, .height = 184, .skin = kSkin, .shirt = White, .trousers = White,
-                       .hair = Yellow, .mood = Mood::Grin, .leftHand = {24, 150}, .rightHand = {70, 136}};
+    const Person nurse{.x = 44,
+                       .feet = 226,
+                       .height = 184,
+                       .skin = kSkin,
+                       .shirt = White,
+                       .trousers = White,
+                       .hair = Yellow,
+                       .mood = Mood::Grin,
+                       .leftHand = {24, 150},
+                       .rightHand = {70, 136}};
     person(c, nurse);
     const Point head = headCentre(nurse);
     const int r = headRadius(nurse);
@@ -983,8 +1060,16 @@ void bloodBank(Canvas& c) {
 void ladyOnTheSquare(Canvas& c) {
     // Šluknov's square; the lady in the flowered hat has waited fifty years for love.
     sluknovSquare(c);
-    const Person lady{.x = 92, .feet = 230, .height = 206, .skin = kSkin, .shirt = Purple, .trousers = Purple,
-                      .hair = Silver, .mood = Mood::Wink, .leftHand = {30, 120}, .rightHand = {150, 184}};
+    const Person lady{.x = 92,
+                      .feet = 230,
+                      .height = 206,
+                      .skin = kSkin,
+                      .shirt = Purple,
+                      .trousers = Purple,
+                      .hair = Silver,
+                      .mood = Mood::Wink,
+                      .leftHand = {30, 120},
+                      .rightHand = {150, 184}};
     person(c, lady);
     const Point head = headCentre(lady);
     const int r = headRadius(lady);
@@ -1026,8 +1111,16 @@ void beeMan(Canvas& c) {
     c.rect(0, 0, 60, kGround, Black);  // the corner house, right behind him
     c.rect(0, 0, 58, kGround, Paint(Olive, Yellow, Mix::Sparse));
     board(c, 4, 20, 50, 14, "NÁMĚSTÍ", Navy, White, 1);
-    const Person him{.x = 100, .feet = 230, .height = 206, .skin = kSkin, .shirt = Green, .trousers = Olive,
-                     .hair = Maroon, .mood = Mood::Sad, .leftHand = {80, 168}, .rightHand = {122, 168}};
+    const Person him{.x = 100,
+                     .feet = 230,
+                     .height = 206,
+                     .skin = kSkin,
+                     .shirt = Green,
+                     .trousers = Olive,
+                     .hair = Maroon,
+                     .mood = Mood::Sad,
+                     .leftHand = {80, 168},
+                     .rightHand = {122, 168}};
     person(c, him);
     const Point head = headCentre(him);
     const int r = headRadius(him);
@@ -1056,13 +1149,22 @@ void beeMan(Canvas& c) {
     c.ellipse(122, 168, 5, 5, kSkin);
     // Behind him, small down the square: the lady of the hat stomping off, her back to you,
     // handbag swinging.
-    const Person lady{.x = 164, .feet = 218, .height = 72, .skin = kSkin, .shirt = Purple, .trousers = Purple,
-                      .hair = Silver, .mood = Mood::Angry, .leftHand = {150, 196}, .rightHand = {180, 178}};
+    const Person lady{.x = 164,
+                      .feet = 218,
+                      .height = 72,
+                      .skin = kSkin,
+                      .shirt = Purple,
+                      .trousers = Purple,
+                      .hair = Silver,
+                      .mood = Mood::Angry,
+                      .leftHand = {150, 196},
+                      .rightHand = {180, 178}};
     person(c, lady);
     const Point hers = headCentre(lady);
     const int hersR = headRadius(lady);
     c.ellipse(hers.x, hers.y, hersR, hersR, Silver);  // seen from behind: her hair, combed down to a bun
-    for (const int dx : {-6, 0, 6}) c.line({hers.x + dx, hers.y - hersR + 4}, {hers.x + dx / 2, hers.y + hersR - 6}, Grey);
+    for (const int dx : {-6, 0, 6})
+        c.line({hers.x + dx, hers.y - hersR + 4}, {hers.x + dx / 2, hers.y + hersR - 6}, Grey);
     c.ellipse(hers.x, hers.y + hersR - 3, 5, 4, Black);
     c.ellipse(hers.x, hers.y + hersR - 3, 4, 3, Paint(Silver, White, Mix::Checker));
     c.ellipse(hers.x, hers.y - 10, 16, 3, Black);  // her hat, its flower
@@ -1072,10 +1174,12 @@ void beeMan(Canvas& c) {
     c.ellipse(hers.x + 7, hers.y - 16, 3, 3, Fuchsia);
     c.rect(176, 178, 9, 8, Black);  // the handbag, up in the swing
     c.rect(177, 179, 7, 6, Maroon);
-    for (const auto& [a, b] : {std::pair{Point{176, 170}, Point{184, 164}}, std::pair{Point{178, 188}, Point{185, 192}}}) {
+    for (const auto& [a, b] :
+         {std::pair{Point{176, 170}, Point{184, 164}}, std::pair{Point{178, 188}, Point{185, 192}}}) {
         c.line(a, b, Black);  // the swing
     }
-    for (const auto& [a, b] : {std::pair{Point{146, 212}, Point{140, 208}}, std::pair{Point{182, 212}, Point{185, 206}}}) {
+    for (const auto& [a, b] :
+         {std::pair{Point{146, 212}, Point{140, 208}}, std::pair{Point{182, 212}, Point{185, 206}}}) {
         c.line(a, b, Black);  // the stamp of her heels
     }
     for (const auto& [x, y] : {std::pair{146, 216}, std::pair{154, 220}, std::pair{176, 218}}) {
@@ -1182,19 +1286,29 @@ void stungNose(Canvas& c) {
     board(c, 4, 6, 100, 30, "ŠLUKNOV", White, Black, 2);
     c.line({8, 33}, {100, 9}, Red, 2);
     // You, and the nose growing out of your face.
-    const Person you{.x = 80, .feet = 312, .height = 246, .skin = kSkin, .shirt = Olive, .trousers = Navy,
-                     .hair = Maroon, .mood = Mood::Sad, .leftHand = {34, 204}, .rightHand = {150, 208}};
+    const Person you{.x = 80,
+                     .feet = 312,
+                     .height = 246,
+                     .skin = kSkin,
+                     .shirt = Olive,
+                     .trousers = Navy,
+                     .hair = Maroon,
+                     .mood = Mood::Sad,
+                     .leftHand = {34, 204},
+                     .rightHand = {150, 208}};
     person(c, you);
     const Point head = headCentre(you);
     const int r = headRadius(you);
     const Point bulb{head.x + 14, head.y + r + 36};
     const Paint swollen(Red, Fuchsia, Mix::Sparse);
     // Outlines first, then the fill over both, so the bridge runs into the bulb without a seam.
-    c.polygon({{head.x - 9, head.y + 4}, {head.x + 9, head.y + 4}, {bulb.x + 40, bulb.y - 20}, {bulb.x - 44, bulb.y - 20}},
-              Black);
+    c.polygon(
+        {{head.x - 9, head.y + 4}, {head.x + 9, head.y + 4}, {bulb.x + 40, bulb.y - 20}, {bulb.x - 44, bulb.y - 20}},
+        Black);
     c.ellipse(bulb.x, bulb.y, 62, 40, Black);
-    c.polygon({{head.x - 7, head.y + 5}, {head.x + 7, head.y + 5}, {bulb.x + 38, bulb.y - 19}, {bulb.x - 42, bulb.y - 19}},
-              swollen);
+    c.polygon(
+        {{head.x - 7, head.y + 5}, {head.x + 7, head.y + 5}, {bulb.x + 38, bulb.y - 19}, {bulb.x - 42, bulb.y - 19}},
+        swollen);
     c.ellipse(bulb.x, bulb.y, 60, 38, swollen);
     c.ellipse(bulb.x - 24, bulb.y - 16, 14, 8, Paint(White, Red, Mix::Sparse));  // the shine
     c.ellipse(bulb.x - 28, bulb.y - 18, 5, 3, White);
@@ -1241,11 +1355,20 @@ struct Drawing {
 };
 
 constexpr std::array<Drawing, content::kPictureCount> kDrawings{{
-    {Picture::PIC_1, stungNose},        {Picture::PIC_2, tollBee},       {Picture::PIC_3, beeMan},
-    {Picture::PIC_4, ladyOnTheSquare},  {Picture::PIC_5, busToSluknov},  {Picture::PIC_6, bloodBank},
-    {Picture::PIC_7, busStop},          {Picture::PIC_8, tobaccoKiosk},  {Picture::PIC_9, smashedDoor},
-    {Picture::PIC_10, closedExchange},  {Picture::PIC_11, towerBlock},   {Picture::PIC_12, square},
-    {Picture::PIC_13, franta},          {Picture::PIC_14, caretaker},
+    {Picture::PIC_1, stungNose},
+    {Picture::PIC_2, tollBee},
+    {Picture::PIC_3, beeMan},
+    {Picture::PIC_4, ladyOnTheSquare},
+    {Picture::PIC_5, busToSluknov},
+    {Picture::PIC_6, bloodBank},
+    {Picture::PIC_7, busStop},
+    {Picture::PIC_8, tobaccoKiosk},
+    {Picture::PIC_9, smashedDoor},
+    {Picture::PIC_10, closedExchange},
+    {Picture::PIC_11, towerBlock},
+    {Picture::PIC_12, square},
+    {Picture::PIC_13, franta},
+    {Picture::PIC_14, caretaker},
 }};
 
 // Every picture has its drawing, found at its key's place.

@@ -11,11 +11,11 @@
 #include <cstdio>
 
 #include "content/language.h"
-#include "headless/recording_reporter.h"
-#include "memory/memory_form.h"
-#include "desktop/qt_form.h"
 #include "desktop/game_style.h"
 #include "desktop/game_window.h"
+#include "desktop/qt_form.h"
+#include "headless/recording_reporter.h"
+#include "memory/memory_form.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ void settle(const QWidget& window) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: tolm-shot [--screen] [--size=WxH] [--lang=CODE] OUT.png [CHOICE|@CARD|^BUTTON|+F11]...\n");
+    std::fprintf(stderr,
+                 "usage: tolm-shot [--screen] [--size=WxH] [--lang=CODE] OUT.png [CHOICE|@CARD|^BUTTON|+F11]...\n");
     return 2;
 }
 
