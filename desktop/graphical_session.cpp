@@ -13,6 +13,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -38,6 +39,10 @@ constexpr std::size_t kMessageLength = 300;
 // and the toolkit's messages past a screenful are only counted.
 constexpr qsizetype kPlatformsNamed = 3;
 constexpr qsizetype kMessagesHeld = 10;
+// In a limited address space memory mostly runs out while the window is first painted, where the
+// toolkit warns of every step that fails before the game ends with its own line: there its
+// messages stay held until the window has had this long to paint, and go unsaid if the game ends.
+constexpr int kHeldWhilePaintingMs = 2000;
 
 // The scales a window can be drawn at: at zero, a negative number or not a number Qt shows no
 // window at all; at ten the window's pixels already take 200 MiB, four times more at each
@@ -225,7 +230,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     asked.display = option(argc, argv, "display");
     keepTheScaleDrawable();
     watchForMemoryRunningOut();
-    Held starting;
+    static Held starting;
     held = &starting;
     const QtMessageHandler before = qInstallMessageHandler(whileStarting);
     // Reading the font configuration and the font caches is the largest part of start-up that
@@ -251,21 +256,30 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     if (fontConfiguration.joinable()) fontConfiguration.join();
     // Names the menu entry, so that a Wayland desktop shows the game's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.tolm.Tolm"));
-    qInstallMessageHandler(before);
-    const std::scoped_lock lock(heldLock);
-    // Without its event reader the toolkit would never show the window, and the game would run unseen.
-    if (!starting.threadFailed.isEmpty()) failedToStart(starting.threadFailed);
+    {
+        const std::scoped_lock lock(heldLock);
+        // Without its event reader the toolkit would never show the window, and the game would run unseen.
+        if (!starting.threadFailed.isEmpty()) failedToStart(starting.threadFailed);
+    }
     if (!roomForThreads()) {
         std::fputs((content::message(Message::DoesNotFit, {{"mib", std::to_string(*addressSpaceLimit() >> 20)}}) + "\n")
                        .c_str(),
                    stderr);
         std::_Exit(1);
     }
-    held = nullptr;
-    for (const QString& line : starting.lines) std::fprintf(stderr, "%s\n", qPrintable(line));
-    if (messagesNotHeld > 0)
-        std::fprintf(stderr, "%s\n",
-                     content::message(Message::QtSaidMore, {{"count", std::to_string(messagesNotHeld)}}).c_str());
+    const auto release = [before] {
+        qInstallMessageHandler(before);
+        const std::scoped_lock lock(heldLock);
+        held = nullptr;
+        for (const QString& line : starting.lines) std::fprintf(stderr, "%s\n", qPrintable(line));
+        if (messagesNotHeld > 0)
+            std::fprintf(stderr, "%s\n",
+                         content::message(Message::QtSaidMore, {{"count", std::to_string(messagesNotHeld)}}).c_str());
+    };
+    if (addressSpaceLimit())
+        QTimer::singleShot(kHeldWhilePaintingMs, app.get(), release);
+    else
+        release();
     watchTheWindowBeingBuilt();
     return app;
 }
