@@ -67,7 +67,6 @@ GameWindow::GameWindow(HINSTANCE instance, WindowEvents& events) : events_(event
         captions_[indexOf(row.control)] = row.kind == Kind::Label ? captionOf(row) : std::string();
         controls_[indexOf(row.control)] = build(row, instance);
     }
-    stackInWindowOrder();
     addTooltips(instance);
     RECT client{};
     GetClientRect(window_, &client);
@@ -186,6 +185,10 @@ void GameWindow::close(int exitStatus) {
 // Everything the scene is drawn with follows the factor; the controls keep their state.
 void GameWindow::applyScale(const SceneScale& scale) {
     scale_ = scale;
+    // On a shown window every move would clip, invalidate and repaint the scene around it; with
+    // drawing off the moves are only moves, and the scene is drawn once after the last of them.
+    const bool shown = IsWindowVisible(window_);
+    if (shown) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     HDWP moves = BeginDeferWindowPos(static_cast<int>(kControlCount));
     for (const ControlRow& row : kLayout) {
         if (row.in != Container::Window || !handle(row.control)) continue;
@@ -201,14 +204,20 @@ void GameWindow::applyScale(const SceneScale& scale) {
         SetWindowPos(handle(row.control), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     fonts_.clear();
-    InvalidateRect(window_, nullptr, TRUE);
+    if (shown) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-// Win32 draws the first sibling in its Z order on top; window order puts the first row in front.
-void GameWindow::stackInWindowOrder() {
-    for (const ControlRow& row : kLayout)
-        if (const HWND w = handle(row.control))
-            SetWindowPos(w, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+// Win32 draws the first sibling in its Z order on top, and puts each new child below the ones
+// before it: built in window order, the first row is in front. A control raised while it held the
+// focus goes back just below the sibling before it in window order, the others stay where they are.
+void GameWindow::restack(Control c) {
+    HWND above = HWND_TOP;
+    for (const ControlRow& row : kLayout) {
+        if (row.control == c) break;
+        if (handle(row.control) && row.in == rowOf(c).in) above = handle(row.control);
+    }
+    SetWindowPos(handle(c), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK GameWindow::windowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -267,7 +276,7 @@ LRESULT GameWindow::handleControl(HWND w, UINT message, WPARAM wParam, LPARAM lP
         // A covered choice that takes the focus is drawn in front of its place while it holds it.
         case WM_SETFOCUS: SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); break;
         case WM_KILLFOCUS:
-            stackInWindowOrder();
+            if (const auto c = controlOf(w)) restack(*c);
             InvalidateRect(w, nullptr, FALSE);
             break;
         // The frame takes the pointer like every control: the window feels only its bare surface.

@@ -64,7 +64,7 @@ private:
     HWND build(const layout::ControlRow& row, HINSTANCE instance);
     void addTooltips(HINSTANCE instance);
     void applyScale(const layout::SceneScale& scale);
-    void stackInWindowOrder();
+    void restack(Control c);
     void draw(const DRAWITEMSTRUCT& item);
     void paintFrame(HWND frame);
     void paintWindow();
