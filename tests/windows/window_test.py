@@ -36,9 +36,9 @@ def places_keep_proportions(game, where):
                   f"{where}: {name} is at {control['rect']}, the scene puts it at {want}")
 
 
-def picture_pixels(art, number, width, height):
+def picture_pixels(art, stem, width, height):
     """The BMP's top-left width x height pixels as RGB bytes, rows from the top."""
-    with open(os.path.join(art, f"pic-{number}.bmp"), "rb") as f:
+    with open(os.path.join(art, f"{stem}.bmp"), "rb") as f:
         data = f.read()
     bits_at = int.from_bytes(data[10:14], "little")
     full_width, full_height = int.from_bytes(data[18:22], "little"), int.from_bytes(data[22:26], "little")
