@@ -126,6 +126,7 @@ def play(game, ending, by_keyboard, described):
         rw.wait_until(lambda: game.text("P") == step["story"], f"{where}: the story after it")
         rw.expect(game.process.poll() is None, f"{where}: the game ended")
         choices_left = game.check_focus(where)
+        game.check_stacking(where)
         if not by_keyboard:
             describe_cards(game, where, described)
     if by_keyboard:
