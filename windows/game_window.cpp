@@ -57,20 +57,22 @@ GameWindow::GameWindow(HINSTANCE instance, WindowEvents& events) : events_(event
     type.lpszClassName = kWindowClass;
     RegisterClassExW(&type);
 
+    // The window opens maximized, so it is made maximized (its restored size is the scene's) and
+    // every control is built at its place in that client area: seventy moves later would each cost
+    // a trip to the window system.
     const SIZE outer = outerSize(SceneScale::kScene, kWindowStyle);
     const std::wstring title = wide(kWindowTitle);
-    window_ = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
-                              outer.cy, nullptr, nullptr, instance, this);
-
+    window_ = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle | WS_MAXIMIZE, CW_USEDEFAULT, CW_USEDEFAULT,
+                              outer.cx, outer.cy, nullptr, nullptr, instance, this);
+    RECT client{};
+    GetClientRect(window_, &client);
+    scale_ = SceneScale::fitting({client.right, client.bottom});
     for (const ControlRow& row : kLayout) {
         shown_[indexOf(row.control)] = row.visibleAtStart;
         captions_[indexOf(row.control)] = row.kind == Kind::Label ? captionOf(row) : std::string();
         controls_[indexOf(row.control)] = build(row, instance);
     }
     addTooltips(instance);
-    RECT client{};
-    GetClientRect(window_, &client);
-    applyScale(SceneScale::fitting({client.right, client.bottom}));
 }
 
 GameWindow::~GameWindow() {
@@ -182,6 +184,12 @@ void GameWindow::close(int exitStatus) {
     DestroyWindow(window_);
 }
 
+// The window is sized more than once on its way to the screen: only a new scale moves the controls.
+void GameWindow::fit(PixelSize clientArea) {
+    const SceneScale fitted = SceneScale::fitting(clientArea);
+    if (!(fitted == scale_)) applyScale(fitted);
+}
+
 // Everything the scene is drawn with follows the factor; the controls keep their state.
 void GameWindow::applyScale(const SceneScale& scale) {
     scale_ = scale;
@@ -233,10 +241,7 @@ LRESULT CALLBACK GameWindow::windowProc(HWND w, UINT message, WPARAM wParam, LPA
 LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            if (wParam != SIZE_MINIMIZED && controls_[0]) {
-                const SceneScale fitted = SceneScale::fitting({LOWORD(lParam), HIWORD(lParam)});
-                if (!(fitted == scale_)) applyScale(fitted);
-            }
+            if (wParam != SIZE_MINIMIZED && controls_[0]) fit({LOWORD(lParam), HIWORD(lParam)});
             return 0;
         case WM_GETMINMAXINFO: {
             const SIZE smallest = outerSize(SceneScale::smallestClientArea(), kWindowStyle);

@@ -63,6 +63,7 @@ private:
 
     HWND build(const layout::ControlRow& row, HINSTANCE instance);
     void addTooltips(HINSTANCE instance);
+    void fit(layout::PixelSize clientArea);
     void applyScale(const layout::SceneScale& scale);
     void restack(Control c);
     void draw(const DRAWITEMSTRUCT& item);
