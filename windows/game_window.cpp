@@ -136,8 +136,11 @@ std::optional<Control> GameWindow::controlOf(HWND w) const {
 
 void GameWindow::setShown(Control c, bool shown) {
     shown_[indexOf(c)] = shown;
+    const HWND w = handle(c);
+    if (!w) return;
+    if (shown && misplaced_[indexOf(c)]) place(c);
     // Shown without taking the keyboard: the focus moves only by the focus rules.
-    if (const HWND w = handle(c)) ShowWindow(w, shown ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(w, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void GameWindow::setCaption(Control c, std::string_view text) {
@@ -190,7 +193,9 @@ void GameWindow::fit(PixelSize clientArea) {
     if (!(fitted == scale_)) applyScale(fitted);
 }
 
-// Everything the scene is drawn with follows the factor; the controls keep their state.
+// Everything the scene is drawn with follows the factor; the controls keep their state. Most
+// controls are hidden at any time, and each move is a trip to the window system: a hidden one
+// moves to its place when it is shown again.
 void GameWindow::applyScale(const SceneScale& scale) {
     scale_ = scale;
     // On a shown window every move would clip, invalidate and repaint the scene around it; with
@@ -199,21 +204,26 @@ void GameWindow::applyScale(const SceneScale& scale) {
     if (shown) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     HDWP moves = BeginDeferWindowPos(static_cast<int>(kControlCount));
     for (const ControlRow& row : kLayout) {
-        if (row.in != Container::Window || !handle(row.control)) continue;
+        const std::size_t i = indexOf(row.control);
+        misplaced_[i] = controls_[i] && !shown_[i];
+        if (row.in != Container::Window || !controls_[i] || misplaced_[i]) continue;
         const PixelRect r = scale.place(row);
         moves = DeferWindowPos(moves, handle(row.control), nullptr, r.left, r.top, r.width, r.height,
                                SWP_NOZORDER | SWP_NOACTIVATE);
     }
     EndDeferWindowPos(moves);
     // The frame's children move inside it, after it.
-    for (const ControlRow& row : kLayout) {
-        if (row.in != Container::Frame1) continue;
-        const PixelRect r = scale.place(row);
-        SetWindowPos(handle(row.control), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    for (const ControlRow& row : kLayout)
+        if (row.in == Container::Frame1 && !misplaced_[indexOf(row.control)]) place(row.control);
     fonts_.clear();
     if (shown) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void GameWindow::place(Control c) {
+    const PixelRect r = scale_.place(rowOf(c));
+    SetWindowPos(handle(c), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    misplaced_[indexOf(c)] = false;
 }
 
 // Win32 draws the first sibling in its Z order on top, and puts each new child below the ones

@@ -65,6 +65,8 @@ private:
     void addTooltips(HINSTANCE instance);
     void fit(layout::PixelSize clientArea);
     void applyScale(const layout::SceneScale& scale);
+    // Moves the control to its place at the current scale.
+    void place(Control c);
     void restack(Control c);
     void draw(const DRAWITEMSTRUCT& item);
     void paintFrame(HWND frame);
@@ -76,6 +78,8 @@ private:
     HWND tooltip_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     std::array<std::string, kControlCount> captions_{};
+    // Hidden through a change of scale: moved to its place when it is shown.
+    std::array<bool, kControlCount> misplaced_{};
     layout::Shown shown_;
     layout::SceneScale scale_;
     Fonts fonts_;
