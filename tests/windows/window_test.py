@@ -127,6 +127,8 @@ def play(game, ending, by_keyboard, described):
         rw.expect(game.process.poll() is None, f"{where}: the game ended")
         choices_left = game.check_focus(where)
         game.check_stacking(where)
+        # A control shown after the window was resized stands at its place at the new scale.
+        places_keep_proportions(game, where)
         if not by_keyboard:
             describe_cards(game, where, described)
     if by_keyboard:
