@@ -57,13 +57,13 @@ GameWindow::GameWindow(HINSTANCE instance, WindowEvents& events) : events_(event
     type.lpszClassName = kWindowClass;
     RegisterClassExW(&type);
 
-    // The window opens maximized, so it is made maximized (its restored size is the scene's) and
-    // every control is built at its place in that client area: seventy moves later would each cost
-    // a trip to the window system.
+    // Every control is built at its place in the window's client area, so that none has to move
+    // before the window is shown. (Made maximized at once, the window would be told its restored
+    // size by the window manager on its way to the screen, and its controls moved twice more.)
     const SIZE outer = outerSize(SceneScale::kScene, kWindowStyle);
     const std::wstring title = wide(kWindowTitle);
-    window_ = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle | WS_MAXIMIZE, CW_USEDEFAULT, CW_USEDEFAULT,
-                              outer.cx, outer.cy, nullptr, nullptr, instance, this);
+    window_ = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+                              outer.cy, nullptr, nullptr, instance, this);
     RECT client{};
     GetClientRect(window_, &client);
     scale_ = SceneScale::fitting({client.right, client.bottom});
