@@ -57,21 +57,22 @@ GameWindow::GameWindow(HINSTANCE instance, WindowEvents& events) : events_(event
     type.lpszClassName = kWindowClass;
     RegisterClassExW(&type);
 
+    // Every control is built at its place in the window's client area, so that none has to move
+    // before the window is shown. (Made maximized at once, the window would be told its restored
+    // size by the window manager on its way to the screen, and its controls moved twice more.)
     const SIZE outer = outerSize(SceneScale::kScene, kWindowStyle);
     const std::wstring title = wide(kWindowTitle);
     window_ = CreateWindowExW(0, kWindowClass, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
                               outer.cy, nullptr, nullptr, instance, this);
-
+    RECT client{};
+    GetClientRect(window_, &client);
+    scale_ = SceneScale::fitting({client.right, client.bottom});
     for (const ControlRow& row : kLayout) {
         shown_[indexOf(row.control)] = row.visibleAtStart;
         captions_[indexOf(row.control)] = row.kind == Kind::Label ? captionOf(row) : std::string();
         controls_[indexOf(row.control)] = build(row, instance);
     }
-    stackInWindowOrder();
     addTooltips(instance);
-    RECT client{};
-    GetClientRect(window_, &client);
-    applyScale(SceneScale::fitting({client.right, client.bottom}));
 }
 
 GameWindow::~GameWindow() {
@@ -135,8 +136,11 @@ std::optional<Control> GameWindow::controlOf(HWND w) const {
 
 void GameWindow::setShown(Control c, bool shown) {
     shown_[indexOf(c)] = shown;
+    const HWND w = handle(c);
+    if (!w) return;
+    if (shown && misplaced_[indexOf(c)]) place(c);
     // Shown without taking the keyboard: the focus moves only by the focus rules.
-    if (const HWND w = handle(c)) ShowWindow(w, shown ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(w, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void GameWindow::setCaption(Control c, std::string_view text) {
@@ -183,32 +187,55 @@ void GameWindow::close(int exitStatus) {
     DestroyWindow(window_);
 }
 
-// Everything the scene is drawn with follows the factor; the controls keep their state.
+// The window is sized more than once on its way to the screen: only a new scale moves the controls.
+void GameWindow::fit(PixelSize clientArea) {
+    const SceneScale fitted = SceneScale::fitting(clientArea);
+    if (!(fitted == scale_)) applyScale(fitted);
+}
+
+// Everything the scene is drawn with follows the factor; the controls keep their state. Most
+// controls are hidden at any time, and each move is a trip to the window system: a hidden one
+// moves to its place when it is shown again.
 void GameWindow::applyScale(const SceneScale& scale) {
     scale_ = scale;
+    // On a shown window every move would clip, invalidate and repaint the scene around it; with
+    // drawing off the moves are only moves, and the scene is drawn once after the last of them.
+    const bool shown = IsWindowVisible(window_);
+    if (shown) SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     HDWP moves = BeginDeferWindowPos(static_cast<int>(kControlCount));
     for (const ControlRow& row : kLayout) {
-        if (row.in != Container::Window || !handle(row.control)) continue;
+        const std::size_t i = indexOf(row.control);
+        misplaced_[i] = controls_[i] && !shown_[i];
+        if (row.in != Container::Window || !controls_[i] || misplaced_[i]) continue;
         const PixelRect r = scale.place(row);
         moves = DeferWindowPos(moves, handle(row.control), nullptr, r.left, r.top, r.width, r.height,
                                SWP_NOZORDER | SWP_NOACTIVATE);
     }
     EndDeferWindowPos(moves);
     // The frame's children move inside it, after it.
-    for (const ControlRow& row : kLayout) {
-        if (row.in != Container::Frame1) continue;
-        const PixelRect r = scale.place(row);
-        SetWindowPos(handle(row.control), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    for (const ControlRow& row : kLayout)
+        if (row.in == Container::Frame1 && !misplaced_[indexOf(row.control)]) place(row.control);
     fonts_.clear();
-    InvalidateRect(window_, nullptr, TRUE);
+    if (shown) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-// Win32 draws the first sibling in its Z order on top; window order puts the first row in front.
-void GameWindow::stackInWindowOrder() {
-    for (const ControlRow& row : kLayout)
-        if (const HWND w = handle(row.control))
-            SetWindowPos(w, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void GameWindow::place(Control c) {
+    const PixelRect r = scale_.place(rowOf(c));
+    SetWindowPos(handle(c), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    misplaced_[indexOf(c)] = false;
+}
+
+// Win32 draws the first sibling in its Z order on top, and puts each new child below the ones
+// before it: built in window order, the first row is in front. A control raised while it held the
+// focus goes back just below the sibling before it in window order, the others stay where they are.
+void GameWindow::restack(Control c) {
+    HWND above = HWND_TOP;
+    for (const ControlRow& row : kLayout) {
+        if (row.control == c) break;
+        if (handle(row.control) && row.in == rowOf(c).in) above = handle(row.control);
+    }
+    SetWindowPos(handle(c), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK GameWindow::windowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -224,10 +251,7 @@ LRESULT CALLBACK GameWindow::windowProc(HWND w, UINT message, WPARAM wParam, LPA
 LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            if (wParam != SIZE_MINIMIZED && controls_[0]) {
-                const SceneScale fitted = SceneScale::fitting({LOWORD(lParam), HIWORD(lParam)});
-                if (!(fitted == scale_)) applyScale(fitted);
-            }
+            if (wParam != SIZE_MINIMIZED && controls_[0]) fit({LOWORD(lParam), HIWORD(lParam)});
             return 0;
         case WM_GETMINMAXINFO: {
             const SIZE smallest = outerSize(SceneScale::smallestClientArea(), kWindowStyle);
@@ -267,7 +291,7 @@ LRESULT GameWindow::handleControl(HWND w, UINT message, WPARAM wParam, LPARAM lP
         // A covered choice that takes the focus is drawn in front of its place while it holds it.
         case WM_SETFOCUS: SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); break;
         case WM_KILLFOCUS:
-            stackInWindowOrder();
+            if (const auto c = controlOf(w)) restack(*c);
             InvalidateRect(w, nullptr, FALSE);
             break;
         // The frame takes the pointer like every control: the window feels only its bare surface.

@@ -63,8 +63,11 @@ private:
 
     HWND build(const layout::ControlRow& row, HINSTANCE instance);
     void addTooltips(HINSTANCE instance);
+    void fit(layout::PixelSize clientArea);
     void applyScale(const layout::SceneScale& scale);
-    void stackInWindowOrder();
+    // Moves the control to its place at the current scale.
+    void place(Control c);
+    void restack(Control c);
     void draw(const DRAWITEMSTRUCT& item);
     void paintFrame(HWND frame);
     void paintWindow();
@@ -75,6 +78,8 @@ private:
     HWND tooltip_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     std::array<std::string, kControlCount> captions_{};
+    // Hidden through a change of scale: moved to its place when it is shown.
+    std::array<bool, kControlCount> misplaced_{};
     layout::Shown shown_;
     layout::SceneScale scale_;
     Fonts fonts_;

@@ -51,13 +51,17 @@ void bareWindow(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    // The clock stops at the paint, before the game's window and its seventy controls are torn down.
+    double painted = 0;
     if (std::wcsstr(commandLine, L"--bare")) {
         bareWindow(instance);
         paintAll();
+        painted = millisecondsSinceStart();
     } else {
         tolm::windows::Program program(instance);
         paintAll();
+        painted = millisecondsSinceStart();
     }
-    std::printf("%.2f\n", millisecondsSinceStart());
+    std::printf("%.2f\n", painted);
     return 0;
 }

@@ -5,8 +5,9 @@ played with real X input (xdotool).
     window_test.py --prefix DIR --game Tolm.exe --probe window_probe.exe
                    --facts realwindow_facts --art ART_DIR --check start|keyboard|mouse [--lang CODE]
 
-start:    at scale 1 the first scene and its places, Konec's hint, full screen and back, the
-          picture pixel for pixel, a held key takes one choice, closing the window ends with status 0;
+start:    at scale 1 the first scene and its places, Konec's hint; in full screen a held key takes one
+          choice and every scene stands at its places, the picture pixel for pixel; back to maximized,
+          closing the window ends with status 0;
 keyboard: every ending by Tab and Return, Konec by Return, on a second window size;
 mouse:    every ending by clicks at the controls' places (a covered choice by Tab and Space), a
           card's description on hover and put away over the bare window, on a third size.
@@ -74,21 +75,20 @@ def check_start(game, options):
     rw.wait_until(lambda: game.state()["hints"], "Konec's hint")
     game.point_at(*game.scene.point(*BARE))
 
-    # F11 fills the screen, Escape returns the window to maximized, the scene fitted each time.
+    # F11 fills the screen, the scene fitted to it; the choices below show controls that were
+    # hidden when the scale changed.
     maximized = game.state()["client"]
     game.keys("F11")
     rw.wait_until(lambda: game.state()["client"] == [0, 0, *SIZES["start"]], "F11 to fill the screen")
     game.scene = rw.Scene(facts, game.state()["client"])
     places_keep_proportions(game, "in full screen")
-    game.keys("Escape")
-    rw.wait_until(lambda: game.state()["client"] == maximized, "Escape to leave full screen")
-    game.scene = rw.Scene(facts, maximized)
 
     for key, choice, story in HOLDS:
         where = f"{key} held on {choice}"
         game.focus_on(choice)
         game.xdotool("keydown", key, "sleep", str(HOLD_SECONDS), "keyup", key)
         rw.wait_until(lambda: game.text("P") == facts.texts[story], f"{where}: the story {story}")
+        places_keep_proportions(game, f"{where}, in full screen")
         # Every key sent so far has been handled once a Tab sent after them has.
         before = game.focused()
         game.keys("Tab")
@@ -101,6 +101,12 @@ def check_start(game, options):
             shot = game.screen.region(game.screen.shot(), (x, y, w, h))
             rw.expect(shot == picture_pixels(options.art, facts.controls[front]["picture"], w, h),
                       f"the picture of {front} on the screen differs from its BMP's top-left {w}x{h}")
+
+    # Escape returns the window to maximized, the scene fitted again.
+    game.keys("Escape")
+    rw.wait_until(lambda: game.state()["client"] == maximized, "Escape to leave full screen")
+    game.scene = rw.Scene(facts, maximized)
+    places_keep_proportions(game, "back from full screen")
 
     # Closing the window by its own controls ends the program as Konec does.
     game.xdotool("windowactivate", "--sync", game.window_id, "key", "alt+F4")
@@ -126,6 +132,9 @@ def play(game, ending, by_keyboard, described):
         rw.wait_until(lambda: game.text("P") == step["story"], f"{where}: the story after it")
         rw.expect(game.process.poll() is None, f"{where}: the game ended")
         choices_left = game.check_focus(where)
+        game.check_stacking(where)
+        # A control shown after the window was resized stands at its place at the new scale.
+        places_keep_proportions(game, where)
         if not by_keyboard:
             describe_cards(game, where, described)
     if by_keyboard:

@@ -113,6 +113,16 @@ class Game:
                                f"(it is on {self.focused()}, choices {self.choices()})")
         return bool(self.choices())
 
+    def check_stacking(self, where):
+        """The focused control in front of all, the others in window order with the first row in front:
+        a choice raised while it held the focus goes back to its place. The probe lists the controls front
+        to back, each container's children just after it."""
+        state = self.state()
+        order = [c["id"] for c in state["controls"]]
+        rest = [i for i in order if i != state["focus"]]
+        names = [self.names[i - FIRST_CONTROL_ID] for i in order]
+        rw.expect(order[0] == state["focus"] and rest == sorted(rest), f"{where}: the controls stacked {names}")
+
     def exit_status(self):
         try:
             return self.process.wait(timeout=rw.PATIENCE)
