@@ -186,4 +186,18 @@ async function leave(client) {
   await client.ServiceWorker.disable();
 }
 
-module.exports = { Builds, Loads, askForEveryFile, evalIn, leave, playing, settledWorker };
+// Reloads the page once every load so far has come in, and waits until it plays again. With
+// `lookForUpdate`, it also awaits the browser's look for a new worker that a page load makes, and
+// gives the worker's settled state.
+async function reload(browser, loads, { lookForUpdate = false } = {}) {
+  await loads.all();
+  const loaded = browser.client.Page.loadEventFired();
+  await browser.client.Page.reload();
+  await loaded;
+  await playing(browser.client);
+  if (!lookForUpdate) return undefined;
+  await evalIn(browser.client, undefined, "navigator.serviceWorker.getRegistration().then((r) => r.update()).then(() => true, () => true)");
+  return settledWorker(browser.client);
+}
+
+module.exports = { Builds, Loads, askForEveryFile, evalIn, leave, playing, reload, settledWorker };

@@ -5,21 +5,10 @@
 //   node worker_deploy_test.cjs SITE WRITE_SERVICE_WORKER_MJS SERVICE_WORKER_JS
 "use strict";
 const { expect, expectEqual, run } = require("./harness.cjs");
-const { Builds, Loads, askForEveryFile, evalIn, leave, playing, settledWorker } = require("./builds.cjs");
+const { Builds, Loads, askForEveryFile, leave, reload, settledWorker } = require("./builds.cjs");
 
 const builds = new Builds(...process.argv.slice(2));
 const kMostReloads = 20;
-
-// A reload, and the browser's look for a new worker that a page load makes, awaited to its end.
-async function reload(browser, loads) {
-  await loads.all();
-  const loaded = browser.client.Page.loadEventFired();
-  await browser.client.Page.reload();
-  await loaded;
-  await playing(browser.client);
-  await evalIn(browser.client, undefined, "navigator.serviceWorker.getRegistration().then((r) => r.update()).then(() => true, () => true)");
-  return settledWorker(browser.client);
-}
 
 run(async (browser) => {
   const loads = new Loads(browser.client, browser.origin);
@@ -28,7 +17,7 @@ run(async (browser) => {
   const last = builds.files.at(-1);
   for (const file of builds.files) {
     builds.upload(file);
-    const { caches } = await reload(browser, loads);
+    const { caches } = await reload(browser, loads, { lookForUpdate: true });
     expectEqual(caches, file === last ? [builds.caches.A, builds.caches.B].sort() : [builds.caches.A],
       `the caches once ${file} is uploaded`);
   }
@@ -37,7 +26,7 @@ run(async (browser) => {
   const lastLoad = async () => builds.judge((await loads.all()).at(-1));
   for (let reloads = 0; (await lastLoad()) !== "B"; ++reloads) {
     expect(reloads < kMostReloads, `the page is not on the new build after ${reloads} reloads`);
-    await reload(browser, loads);
+    await reload(browser, loads, { lookForUpdate: true });
   }
   await askForEveryFile(browser.client, undefined, builds.files);
   await loads.all();

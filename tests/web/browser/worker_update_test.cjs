@@ -6,18 +6,11 @@
 //   node worker_update_test.cjs SITE WRITE_SERVICE_WORKER_MJS SERVICE_WORKER_JS
 "use strict";
 const { expect, expectEqual, run, waitFor } = require("./harness.cjs");
-const { Builds, Loads, askForEveryFile, evalIn, leave, playing, settledWorker } = require("./builds.cjs");
+const { Builds, Loads, askForEveryFile, evalIn, leave, playing, reload, settledWorker } = require("./builds.cjs");
 
 const builds = new Builds(...process.argv.slice(2));
 const kMostReloads = 40;
 
-async function reload(browser, loads) {
-  await loads.all();
-  const loaded = browser.client.Page.loadEventFired();
-  await browser.client.Page.reload();
-  await loaded;
-  await playing(browser.client);
-}
 
 // Whether the new build's worker is installed, waiting or active.
 const kInstalled = `navigator.serviceWorker.getRegistration().then(async (r) =>
