@@ -6,9 +6,6 @@
 // No control: what controlOf and indexOf find where there is none, and what the module takes
 // for "nothing" and, from tolm_pointer and tolm_touch, for the bare window.
 const kNone = -1;
-// The window's own surface under the pointer, which the page tells apart from a place outside
-// every control, such as the language switch: only the first puts a description away.
-const kBareSurface = -2;
 
 const game = document.getElementById("game");
 const overScreen = document.getElementById("over");
@@ -260,8 +257,10 @@ function bringIntoView(i) {
 const page = {
   show(i, visible) {
     elements[i].hidden = !visible;
-    if (visible) loadPicture(i);
-    if (visible) bringIntoView(i);
+    if (visible) {
+      loadPicture(i);
+      bringIntoView(i);
+    }
   },
   caption(i, text) {
     elements[i].textContent = text;
@@ -317,8 +316,10 @@ game.addEventListener("click", (e) => {
 game.addEventListener("pointermove", (e) => {
   if (e.pointerType === "touch") return;
   if (!tolm) return;
-  const i = e.target === game ? kBareSurface : controlOf(e.target);
-  if (i !== kNone) deliver(() => tolm._tolm_pointer(i === kBareSurface ? kNone : i));
+  // Over the window's own surface the description goes; outside every control, such as over the
+  // language switch, nothing happens.
+  const i = controlOf(e.target);
+  if (e.target === game || i !== kNone) deliver(() => tolm._tolm_pointer(i));
 });
 
 // A finger does not hover: the module says what a touch means, wherever on the page it lands.
