@@ -6,13 +6,9 @@
 #include <QStylePainter>
 #include <algorithm>
 
+#include "layout/typography.h"
+
 namespace tolm::desktop {
-namespace {
-
-constexpr int kLeastFocusWidth = 2;
-constexpr int kFocusWidthPerHeight = 24;
-
-}  // namespace
 
 ChoiceButton::ChoiceButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -40,12 +36,13 @@ void ChoiceButton::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         // At least two pixels in the caption's colour, which stands out against the button's face
         // many times over the least contrast a focus ring needs; thicker as the scene grows.
-        const int width = std::max(kLeastFocusWidth, height() / kFocusWidthPerHeight);
+        const int width = layout::focusRingWidth(height());
         QPen pen(palette().color(QPalette::ButtonText), width);
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        const int inset = width / 2 + width;
+        // The pen is centred on the rectangle it draws.
+        const double inset = layout::focusRingGap(width) + width / 2.0;
         painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     }
 }

@@ -20,6 +20,16 @@ inline constexpr int kReadingTextPixels = 16;
 inline constexpr int kReadingButtonPixels[] = {16, 24};
 inline constexpr double kReadingLineSpacing = 1.35;
 
+// A focused button's ring: at least two pixels, thicker as the scene grows, and as far inside the
+// button's edge as it is wide, so that it stands apart from the edge at every scale.
+inline constexpr int kLeastFocusWidth = 2;
+inline constexpr int kFocusWidthPerHeight = 24;
+constexpr int focusRingWidth(int buttonHeight) {
+    return buttonHeight / kFocusWidthPerHeight > kLeastFocusWidth ? buttonHeight / kFocusWidthPerHeight
+                                                                  : kLeastFocusWidth;
+}
+constexpr int focusRingGap(int ringWidth) { return ringWidth; }
+
 // The frame's outline starts below its caption, so the caption stays outside it: one and a half
 // times the caption's font size, in whole pixels.
 inline int frameOutlineTop(int captionPixels) { return static_cast<int>(std::ceil(captionPixels * 1.5)); }

@@ -13,9 +13,6 @@
 namespace tolm::windows {
 namespace {
 
-constexpr int kLeastFocusWidth = 2;
-constexpr int kFocusWidthPerHeight = 24;
-
 int textWidth(HDC dc, std::wstring_view text) {
     SIZE size{};
     GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
@@ -90,10 +87,11 @@ void drawButton(HDC dc, const RECT& area, std::wstring_view caption, HFONT font,
     SelectObject(dc, old);
     if (focused) {
         // At least two pixels in the caption's colour, thicker as the scene grows, as on the desktop.
-        const int width = std::max(kLeastFocusWidth, static_cast<int>(area.bottom - area.top) / kFocusWidthPerHeight);
+        const int width = layout::focusRingWidth(static_cast<int>(area.bottom - area.top));
         RECT ring = area;
-        const int inset = width / 2 + width;
-        InflateRect(&ring, -inset, -inset);
+        // The outline is drawn inside the rectangle it is given.
+        const int gap = layout::focusRingGap(width);
+        InflateRect(&ring, -gap, -gap);
         drawOutline(dc, ring, width, GetSysColor(COLOR_BTNTEXT));
     }
 }
