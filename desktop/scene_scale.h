@@ -13,7 +13,6 @@ namespace tolm::desktop {
 class SceneScale {
 public:
     static constexpr QSize kScene{layout::SceneScale::kScene.width, layout::SceneScale::kScene.height};
-    static constexpr double kSmallest = layout::SceneScale::kSmallest;
 
     // The scene at its own size in the top-left corner.
     SceneScale() = default;

@@ -52,8 +52,6 @@ public:
     // Ends the window; the program then ends with this status.
     void close(int exitStatus);
 
-    const layout::SceneScale& scale() const { return scale_; }
-
 private:
     static LRESULT CALLBACK windowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK controlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

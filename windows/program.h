@@ -16,8 +16,6 @@ public:
     // closed, non-zero after a runtime error.
     int run();
 
-    HWND window() const { return form_.window().handle(); }
-
 private:
     HWND owner_ = nullptr;
     MessageBoxReporter reporter_;

@@ -65,11 +65,9 @@ void WinForm::clicked(Control c) {
 }
 
 void WinForm::pointerMoved(std::optional<Control> over) {
-    if (!over) {
-        deliver(engine::kFormMouseMove);
-        return;
-    }
-    if (engine::handlerFor(engine::mouseMove(*over))) deliver(engine::mouseMove(*over));
+    // Moves come many a second: only those the story has a handler for reach it.
+    const engine::Trigger move = over ? engine::mouseMove(*over) : engine::kFormMouseMove;
+    if (engine::handlerFor(move)) deliver(move);
 }
 
 void WinForm::deliver(engine::Trigger trigger) {
