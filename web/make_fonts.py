@@ -35,14 +35,19 @@ def letters(sources):
     return "".join(sorted(wanted))
 
 
-def cut(face, out, hinting=True, **letters):
-    """The face with only the given letters (text= or unicodes=), as WOFF2, into out."""
+def cut(face, out, small=False, **letters):
+    """The face with only the given letters (text= or unicodes=), as WOFF2, into out; small, the
+    hinting, the licence's text and the outlines' shared parts go, for the page's own cuts."""
     options = subset.Options()
-    options.hinting = hinting
+    options.hinting = not small
     options.flavor = "woff2"
     # Kerning and ligatures stay, so a cut draws its letters exactly as the whole face does.
     options.layout_features = ["kern", "liga"]
-    options.name_IDs = ["*"]  # the copyright and licence records stay with the font
+    # The whole faces keep every record; a cut in the page keeps the copyright and the names, and
+    # the licence's text is in the licence file beside the whole faces.
+    options.name_IDs = [0, 1, 2, 3, 4, 5, 6] if small else ["*"]
+    # Outlines written out compress better than with their shared parts, in so few letters.
+    options.desubroutinize = small
     options.notdef_outline = True
     font = subset.load_font(face, options)
     subsetter = subset.Subsetter(options)
@@ -55,7 +60,7 @@ def main():
     if sys.argv[1] == "--first":
         # The first scene's cuts leave the hinting out, a third of a small face's bytes; the browser
         # draws them as it draws the whole faces, which the first-scene test holds to the pixel.
-        cut(sys.argv[2], sys.stdout.buffer, hinting=False, unicodes=[int(c, 16) for c in sys.argv[3].split(",")])
+        cut(sys.argv[2], sys.stdout.buffer, small=True, unicodes=[int(c, 16) for c in sys.argv[3].split(",")])
         return
     out, licences = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
     out.mkdir(parents=True, exist_ok=True)

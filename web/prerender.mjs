@@ -9,10 +9,11 @@
 // the elements over once it has. The scene in every other language the game speaks, as the
 // page's language switch words it, goes into a template that the page's inline script swaps in
 // before the first paint when the reader asks for that language, with the page's own words in
-// that language; the page's own words in its first language go into their elements.
+// that language; the page's own words in its first language go into their elements. The sheets
+// and scripts inside the page are minified: every byte of them comes before the first paint.
 // The stand-in knows only the calls the page's script makes; any other stops the build with its
 // name, and so does a page that has not started within the time limit.
-//   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS FONT_DIR PYTHON MAKE_FONTS_PY
+//   node prerender.mjs SITE_DIR SOURCE_INDEX_HTML SOURCE_PAGE_CSS FONT_DIR PYTHON MAKE_FONTS_PY ESBUILD
 import { execFileSync } from "node:child_process";
 import crypto from "node:crypto";
 import fs from "node:fs";
@@ -300,8 +301,8 @@ function allBut(points) {
 // whole face, once in, redraws nothing the first paint drew. The browser takes a line's height
 // from the face that has the space, so every cut has it, whether or not its text does.
 function fontCuts(faces, lettersOf, { sheet, sheetName, fontDir, python, makeFonts }) {
-  // A face the scene does not draw in gets a cut of the space alone: the page's first script
-  // waits for each face's cut by its space, and must not wait for a whole face instead.
+  // A face the scene does not draw in gets a cut of the space alone, so that its lines, too, take
+  // their height from a face that is there at the first layout, not from one yet to come.
   for (const key of faces.keys()) if (!lettersOf.has(key)) lettersOf.set(key, new Set());
   let split = sheet;
   const cuts = [...lettersOf].map(([key, letters]) => {
@@ -324,6 +325,10 @@ function fontCuts(faces, lettersOf, { sheet, sheetName, fontDir, python, makeFon
 
 // ---- The writing ----
 
+// The text as esbuild minifies it, for the loader "css" or "js".
+const minified = (esbuild, text, loader) =>
+  execFileSync(esbuild, ["--minify", `--loader=${loader}`, "--log-level=warning"], { input: text, encoding: "utf8" }).trim();
+
 const hashOf = (text) => `'sha256-${crypto.createHash("sha256").update(text).digest("base64")}'`;
 
 // Each var(--name) in the text as the :root of the style sheet sets it.
@@ -333,13 +338,14 @@ function withColours(text, sheet, sheetName) {
   return text.replace(/var\(--([\w-]+)\)/g, (_, name) => colours.get(name) ?? fail(`${sheetName} sets no --${name} in its :root`));
 }
 
-function writePage(sourcePage, sourceName, { style, fontStyle, languages }) {
+function writePage(sourcePage, sourceName, { style, fontStyle, languages, esbuild }) {
   const replace = (text, what, by) => {
     if (!text.includes(what)) fail(`${sourceName} holds no ${what}`);
     return text.replace(what, () => by);
   };
   const { first, rest } = languages;
-  let page = sourcePage;
+  let page = sourcePage.replace(/<script>([\s\S]*?)<\/script>/g, (_, script) => `<script>${minified(esbuild, script, "js")}</script>`);
+  [style, fontStyle] = [style, fontStyle].map((sheet) => minified(esbuild, sheet, "css"));
   page = replace(page, "<title>Tolm</title>", `<title>${escapeText(first.title)}</title>`);
   page = replace(page, '<meta name="description" id="description" content="">',
                  `<meta name="description" id="description" content="${escapeAttribute(first.words.description)}">`);
@@ -364,7 +370,7 @@ function writePage(sourcePage, sourceName, { style, fontStyle, languages }) {
 }
 
 async function main() {
-  const [site, sourceIndex, sourceStyle, fontDir, python, makeFonts] = process.argv.slice(2);
+  const [site, sourceIndex, sourceStyle, fontDir, python, makeFonts, esbuild] = process.argv.slice(2);
   const sourcePage = fs.readFileSync(sourceIndex, "utf8");
   const pageLanguage = /<html lang="([\w-]+)">/.exec(sourcePage)?.[1] ?? fail(`${sourceIndex} names no language in <html lang>`);
   const ids = standIn(pageLanguage);
@@ -384,7 +390,7 @@ async function main() {
 ${languages.rules.join("\n")}
 ${reading.css}
 `;
-  const page = writePage(withColours(sourcePage, sheet, sourceStyle), sourceIndex, { style, fontStyle: fonts.cuts, languages });
+  const page = writePage(withColours(sourcePage, sheet, sourceStyle), sourceIndex, { style, fontStyle: fonts.cuts, languages, esbuild });
   fs.writeFileSync(path.join(site, "index.html"), page);
 }
 
