@@ -145,8 +145,6 @@ function makeControl(c, i) {
     case "label":
       el = document.createElement("p");
       el.textContent = c.caption ?? "";
-      el.style.background = background(c.back);
-      if (c.fore) el.style.color = c.fore;
       if (c.announced) {
         el.setAttribute("aria-live", "polite");
         el.setAttribute("aria-atomic", "true");
@@ -169,10 +167,8 @@ function makeControl(c, i) {
       caption.textContent = c.caption;
       const outline = document.createElement("div");
       outline.className = "frame-outline";
-      outline.style.top = `${c.outlineTop}px`;
       el.setAttribute("aria-labelledby", caption.id);
       el.append(caption, outline);
-      el.style.background = background(c.back);
       break;
     }
     case "shape":
@@ -185,22 +181,31 @@ function makeControl(c, i) {
   if (c.description) el.classList.add("card");
   el.dataset.control = String(i);
   el.dataset.name = c.name;
+  if (c.tooltip) el.title = c.tooltip;
+  el.hidden = !c.visible;
+  return el;
+}
+
+// A control's looks and place in the window, which the build writes into the page's style sheet
+// as a rule of each control's own.
+function styleControl(el, c, i) {
   place(el, c);
+  if (c.kind === "label" || c.kind === "frame") el.style.background = background(c.back);
+  if (c.kind === "label" && c.fore) el.style.color = c.fore;
+  if (c.kind === "frame") el.querySelector(".frame-outline").style.top = `${c.outlineTop}px`;
   if (c.font) {
     el.style.font = fontOf(c.font, c.kind === "label");
     // The reading layout sizes the text from the window's own size.
     el.style.setProperty("--px", `${c.font.px}px`);
   }
-  if (c.tooltip) el.title = c.tooltip;
   // Window order is the stacking order, the first control in front.
   el.style.zIndex = String(window_.controls.length - i);
-  el.hidden = !c.visible;
-  return el;
 }
 
-// The controls the build wrote into the page for the first scene are taken over as they are, and
-// kept for every game after: a new game puts them back as the window opens. Only the build, which
-// writes them, makes them.
+// The controls the build wrote into the page, those the first scene shows, are taken over as
+// they are; the rest are made beside them, each in its place in the reading order, and styled by
+// the rules the build wrote for every control. All are kept for every game after: a new game puts
+// them back as the window opens. Only the build, which writes the rules, styles controls itself.
 function build() {
   const written = [...game.querySelectorAll("[data-control]")];
   if (elements.length) {
@@ -208,15 +213,32 @@ function build() {
       elements[i].hidden = !c.visible;
       if (c.kind === "label") elements[i].textContent = c.caption ?? "";
     });
-  } else if (written.length === window_.controls.length) {
+  } else if (written.length) {
     for (const el of written) elements[Number(el.dataset.control)] = el;
+    // Only elements that are not there yet go in: one the player holds the focus on stays put.
+    const frame = window_.controls.findIndex((c) => c.kind === "frame");
+    const last = new Map();
+    for (const i of window_.readingOrder) {
+      const parent = window_.controls[i].inFrame ? elements[frame] : game;
+      if (!elements[i]) {
+        elements[i] = makeControl(window_.controls[i], i);
+        const before = last.get(parent);
+        if (before) before.after(elements[i]);
+        else parent.insertBefore(elements[i], parent.querySelector("[data-control]"));
+      }
+      last.set(parent, elements[i]);
+    }
   } else {
     game.style.setProperty("--window-width", `${window_.width}px`);
     game.style.setProperty("--window-height", `${window_.height}px`);
     game.style.width = `${window_.width}px`;
     game.style.height = `${window_.height}px`;
     game.style.font = fontOf(window_.font, false);
-    elements = window_.controls.map(makeControl);
+    elements = window_.controls.map((c, i) => {
+      const el = makeControl(c, i);
+      styleControl(el, c, i);
+      return el;
+    });
     const frame = window_.controls.findIndex((c) => c.kind === "frame");
     for (const i of window_.readingOrder) (window_.controls[i].inFrame ? elements[frame] : game).append(elements[i]);
   }

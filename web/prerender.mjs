@@ -157,8 +157,11 @@ async function startGame(site) {
 // ---- The scene ----
 
 // The scene's markup, and each styled element's style as a rule of the style sheet: the policy
-// admits no style attributes.
+// admits no style attributes. Every control has its rule, but only those the first scene shows are
+// written: the page's script makes the others when it takes the scene over, so that the first
+// paint waits for none of them.
 function sceneWriter(game) {
+  const unwritten = (el) => el.hidden && el.dataset.control !== undefined;
   const rules = [];
   function rule(selector, style) {
     const declarations = Object.entries(style).filter(([, value]) => typeof value === "string").map(([name, value]) => `${kebab(name)}: ${value};`);
@@ -171,12 +174,13 @@ function sceneWriter(game) {
     const inner = escapeText(el.text) + el.children.map((child) => markup(child, child.dataset.control !== undefined
       ? `#game [data-control="${child.dataset.control}"]`
       : `${selector} > .${child.getAttribute("class")}`)).join("");
+    if (unwritten(el)) return "";
     return tag === "img" ? `<img${attributes.join("")}>` : `<${tag}${attributes.join("")}>${inner}</${tag}>`;
   }
   rule("#game", game.style);
   return {
     rules,
-    scene: () => game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).join("\n"),
+    scene: () => game.children.map((child) => markup(child, `#game [data-control="${child.dataset.control}"]`)).filter(Boolean).join("\n"),
   };
 }
 

@@ -21,7 +21,8 @@ async function browserSpeaks(browser, languages) {
 // What the page shows in words, and what the story holds.
 function words(browser) {
   return browser.eval(`(() => {
-    const text = (name) => document.querySelector('#game [data-name="' + name + '"]').textContent;
+    // A control the first scene does not show is made only once the game has come.
+    const text = (name) => document.querySelector('#game [data-name="' + name + '"]')?.textContent ?? null;
     const link = (code) => document.querySelector('#languages a[hreflang="' + code + '"]');
     return {
       lang: document.documentElement.lang, title: document.title, address: location.search,
