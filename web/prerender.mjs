@@ -21,9 +21,6 @@ import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 
 const kTimeLimitMs = 20000;
-// The elements outside the scene that the page's script reaches by id.
-const kPageIds = ["game", "over", "over-title", "over-thanks", "again", "error", "error-message", "error-unloaded",
-  "error-ok", "error-reload", "hint", "description"];
 
 function fail(message) {
   console.error(`prerender: ${message}`);
@@ -110,9 +107,9 @@ class Element {
 let document = null;
 
 // The browser as far as the page's script and the module's loader reach: the document in the
-// page's language, with the page's own elements.
-function standIn(pageLanguage) {
-  const ids = new Map(kPageIds.map((id) => [id, new Element(id === "description" ? "META" : "DIV")]));
+// page's language, with the page's own elements, each of those index.html names by an id.
+function standIn(sourcePage, pageLanguage) {
+  const ids = new Map([...sourcePage.matchAll(/<(\w+)[^>]*\sid="([\w-]+)"/g)].map(([, tag, id]) => [id, new Element(tag.toUpperCase())]));
   document = strict({
     documentElement: { lang: pageLanguage },
     createElement: (tag) => new Element(tag.toUpperCase()),
@@ -260,7 +257,7 @@ function everyLanguage(ids, description, pageLanguage, faceNames) {
   };
   const pageWords = () => {
     const words = globalThis.tolm.words();
-    const shown = kPageIds.filter((id) => ids.get(id).text).map((id) => [id, ids.get(id).text]);
+    const shown = [...ids].filter(([, el]) => el.text).map(([id, el]) => [id, el.text]);
     if (!shown.length) fail("the page's script worded none of the page's own elements");
     return { words: { ...Object.fromEntries(shown), description: words.description }, noScript: words.noScript };
   };
@@ -377,7 +374,7 @@ async function main() {
   const [site, sourceIndex, sourceStyle, fontDir, python, makeFonts, esbuild] = process.argv.slice(2);
   const sourcePage = fs.readFileSync(sourceIndex, "utf8");
   const pageLanguage = /<html lang="([\w-]+)">/.exec(sourcePage)?.[1] ?? fail(`${sourceIndex} names no language in <html lang>`);
-  const ids = standIn(pageLanguage);
+  const ids = standIn(sourcePage, pageLanguage);
   const description = await startGame(site);
   if (description.language !== pageLanguage) fail(`the page is in ${pageLanguage}, the game speaks ${description.language}`);
 
