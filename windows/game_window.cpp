@@ -172,19 +172,23 @@ void GameWindow::show(std::optional<Control> first) {
     PostMessageW(window_, kBuildRest, 0, 0);
 }
 
-// Each control goes in where window order puts it among those already there, as if all had been
-// built at once; the focused one is taken back there meanwhile and stays in front.
+// The stacking ends as if all had been built at once. Built in window order, the new controls
+// stand below the first paint's, in window order: those few then move, in window order, each just
+// below the control before it, which leaves every control in its place, and the focused one goes
+// back in front.
 void GameWindow::ensureBuilt() {
     if (built_) return;
     built_ = true;
-    const std::optional<Control> front = focused();
-    if (front) restack(*front);
+    std::array<bool, kControlCount> early{};
     for (const ControlRow& row : kLayout) {
-        if (controls_[indexOf(row.control)] || row.kind == Kind::Shape) continue;
-        controls_[indexOf(row.control)] = build(row);
-        restack(row.control);
+        const std::size_t i = indexOf(row.control);
+        early[i] = controls_[i] != nullptr;
+        if (!early[i]) controls_[i] = build(row);
     }
-    if (front) SetWindowPos(handle(*front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const ControlRow& row : kLayout)
+        if (early[indexOf(row.control)]) restack(row.control);
+    if (const auto front = focused())
+        SetWindowPos(handle(*front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     addTooltips();
 }
 
