@@ -16,7 +16,6 @@ using namespace layout;
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TolmWindow";
-constexpr int kFirstControlId = 100;
 constexpr int kProgramIcon = 1;
 // Posted once the first scene is painted: the controls it left out are built then.
 constexpr UINT kBuildRest = WM_APP;

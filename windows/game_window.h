@@ -15,6 +15,9 @@
 
 namespace tolm::windows {
 
+// A control's id is this plus its place in window order: how a program outside tells them apart.
+inline constexpr int kFirstControlId = 100;
+
 // What the window passes on; the form turns it into the story's events.
 class WindowEvents {
 public:
