@@ -16,8 +16,9 @@ using namespace layout;
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TolmWindow";
-constexpr int kFirstControlId = 100;
 constexpr int kProgramIcon = 1;
+// Posted once the first scene is painted: the controls it left out are built then.
+constexpr UINT kBuildRest = WM_APP;
 
 std::string captionOf(const ControlRow& row) {
     if (const auto* key = std::get_if<content::Text>(&row.caption)) return std::string(content::text(*key));
@@ -44,7 +45,7 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 }  // namespace
 
-GameWindow::GameWindow(HINSTANCE instance, WindowEvents& events) : events_(events) {
+GameWindow::GameWindow(HINSTANCE instance, WindowEvents& events) : events_(events), instance_(instance) {
     WNDCLASSEXW type{};
     type.cbSize = sizeof type;
     type.lpfnWndProc = windowProc;
@@ -57,7 +58,7 @@ GameWindow::GameWindow(HINSTANCE instance, WindowEvents& events) : events_(event
     type.lpszClassName = kWindowClass;
     RegisterClassExW(&type);
 
-    // Every control is built at its place in the window's client area, so that none has to move
+    // The controls are built at their places in the window's client area, so that none has to move
     // before the window is shown. (Made maximized at once, the window would be told its restored
     // size by the window manager on its way to the screen, and its controls moved twice more.)
     const SIZE outer = outerSize(SceneScale::kScene, kWindowStyle);
@@ -67,24 +68,25 @@ GameWindow::GameWindow(HINSTANCE instance, WindowEvents& events) : events_(event
     RECT client{};
     GetClientRect(window_, &client);
     scale_ = SceneScale::fitting({client.right, client.bottom});
+    // Form_Load sets what the controls start with before any is built: each is built as it
+    // stands then.
     for (const ControlRow& row : kLayout) {
         shown_[indexOf(row.control)] = row.visibleAtStart;
         captions_[indexOf(row.control)] = row.kind == Kind::Label ? captionOf(row) : std::string();
-        controls_[indexOf(row.control)] = build(row, instance);
     }
-    addTooltips(instance);
 }
 
 GameWindow::~GameWindow() {
     if (IsWindow(window_)) DestroyWindow(window_);
 }
 
-HWND GameWindow::build(const ControlRow& row, HINSTANCE instance) {
+HWND GameWindow::build(const ControlRow& row) {
     if (row.kind == Kind::Shape) return nullptr;
+    const std::size_t i = indexOf(row.control);
     const wchar_t* type = L"STATIC";
     // Every control draws itself, so that texts are spaced by the layout; labels and pictures
     // take the pointer (SS_NOTIFY) so that its moves over them do not reach the window.
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (row.visibleAtStart ? WS_VISIBLE : 0);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (shown_[i] ? WS_VISIBLE : 0);
     switch (row.kind) {
         case Kind::Label:
         case Kind::PictureBox: style |= SS_OWNERDRAW | SS_NOTIFY; break;
@@ -99,19 +101,19 @@ HWND GameWindow::build(const ControlRow& row, HINSTANCE instance) {
         case Kind::Shape: break;
     }
     const HWND parent = row.in == Container::Frame1 ? handle(Control::Frame1) : window_;
-    const std::wstring caption = wide(captionOf(row));
+    const std::wstring caption = wide(row.kind == Kind::Label ? captions_[i] : captionOf(row));
     const PixelRect r = scale_.place(row);
-    const HWND w = CreateWindowExW(
-        0, type, caption.c_str(), style, r.left, r.top, r.width, r.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + indexOf(row.control))), instance, nullptr);
+    const HWND w =
+        CreateWindowExW(0, type, caption.c_str(), style, r.left, r.top, r.width, r.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance_, nullptr);
     SetWindowSubclass(w, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     return w;
 }
 
-void GameWindow::addTooltips(HINSTANCE instance) {
+void GameWindow::addTooltips() {
     tooltip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance_, nullptr);
     for (const ControlRow& row : kLayout) {
         if (!row.tooltip) continue;
         std::wstring text = wide(content::text(*row.tooltip));
@@ -146,6 +148,7 @@ void GameWindow::setShown(Control c, bool shown) {
 void GameWindow::setCaption(Control c, std::string_view text) {
     captions_[indexOf(c)] = std::string(text);
     const HWND w = handle(c);
+    if (!w) return;
     SetWindowTextW(w, wide(text).c_str());
     InvalidateRect(w, nullptr, FALSE);
 }
@@ -154,9 +157,38 @@ void GameWindow::focus(std::optional<Control> c) {
     if (c && handle(*c)) SetFocus(handle(*c));
 }
 
-void GameWindow::showMaximized() {
+// A player sees the first scene sooner for the controls it does not show: most of the seventy
+// wait hidden for later scenes. A frame is built with them, so that the controls in it have
+// their parent.
+void GameWindow::show(std::optional<Control> first) {
+    for (const ControlRow& row : kLayout) {
+        const std::size_t i = indexOf(row.control);
+        if (!controls_[i] && (shown_[i] || row.kind == Kind::Frame)) controls_[i] = build(row);
+    }
     ShowWindow(window_, SW_SHOWMAXIMIZED);
+    focus(first);
     UpdateWindow(window_);
+    PostMessageW(window_, kBuildRest, 0, 0);
+}
+
+// The stacking ends as if all had been built at once. Built in window order, the new controls
+// stand below the first paint's, in window order: those few then move, in window order, each just
+// below the control before it, which leaves every control in its place, and the focused one goes
+// back in front.
+void GameWindow::ensureBuilt() {
+    if (built_) return;
+    built_ = true;
+    std::array<bool, kControlCount> early{};
+    for (const ControlRow& row : kLayout) {
+        const std::size_t i = indexOf(row.control);
+        early[i] = controls_[i] != nullptr;
+        if (!early[i]) controls_[i] = build(row);
+    }
+    for (const ControlRow& row : kLayout)
+        if (early[indexOf(row.control)]) restack(row.control);
+    if (const auto front = focused())
+        SetWindowPos(handle(*front), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    addTooltips();
 }
 
 void GameWindow::setFullScreen(bool on) {
@@ -214,7 +246,8 @@ void GameWindow::applyScale(const SceneScale& scale) {
     EndDeferWindowPos(moves);
     // The frame's children move inside it, after it.
     for (const ControlRow& row : kLayout)
-        if (row.in == Container::Frame1 && !misplaced_[indexOf(row.control)]) place(row.control);
+        if (row.in == Container::Frame1 && controls_[indexOf(row.control)] && !misplaced_[indexOf(row.control)])
+            place(row.control);
     fonts_.clear();
     if (shown) SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -251,8 +284,9 @@ LRESULT CALLBACK GameWindow::windowProc(HWND w, UINT message, WPARAM wParam, LPA
 LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            if (wParam != SIZE_MINIMIZED && controls_[0]) fit({LOWORD(lParam), HIWORD(lParam)});
+            if (wParam != SIZE_MINIMIZED) fit({LOWORD(lParam), HIWORD(lParam)});
             return 0;
+        case kBuildRest: ensureBuilt(); return 0;
         case WM_GETMINMAXINFO: {
             const SIZE smallest = outerSize(SceneScale::smallestClientArea(), kWindowStyle);
             reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {smallest.cx, smallest.cy};

@@ -15,6 +15,9 @@
 
 namespace tolm::windows {
 
+// A control's id is this plus its place in window order: how a program outside tells them apart.
+inline constexpr int kFirstControlId = 100;
+
 // What the window passes on; the form turns it into the story's events.
 class WindowEvents {
 public:
@@ -33,7 +36,8 @@ public:
     GameWindow& operator=(const GameWindow&) = delete;
 
     HWND handle() const { return window_; }
-    // The control's window; the shape has none: the window draws it.
+    // The control's window; the shape has none: the window draws it, and a control the first
+    // paint left out has none until it is built.
     HWND handle(Control c) const { return controls_[indexOf(c)]; }
     std::optional<Control> controlOf(HWND w) const;
 
@@ -46,7 +50,12 @@ public:
     void focus(std::optional<Control> c);
     std::optional<Control> focused() const { return controlOf(GetFocus()); }
 
-    void showMaximized();
+    // Builds the controls the scene shows now, shows the window maximized with the focus on the
+    // first control, and paints it; the rest are built right after, from a message it posts to itself.
+    void show(std::optional<Control> first);
+    // Builds the controls and hints the first paint left out, where a press or a story step
+    // needs them before that message comes; nothing once they are there.
+    void ensureBuilt();
     bool fullScreen() const { return fullScreen_; }
     void setFullScreen(bool on);
     // Ends the window; the program then ends with this status.
@@ -59,8 +68,8 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleControl(HWND w, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND build(const layout::ControlRow& row, HINSTANCE instance);
-    void addTooltips(HINSTANCE instance);
+    HWND build(const layout::ControlRow& row);
+    void addTooltips();
     void fit(layout::PixelSize clientArea);
     void applyScale(const layout::SceneScale& scale);
     // Moves the control to its place at the current scale.
@@ -72,9 +81,12 @@ private:
     void command(WPARAM wParam, LPARAM lParam);
 
     WindowEvents& events_;
+    HINSTANCE instance_;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
+    // Every control and hint is there, not only those of the first paint.
+    bool built_ = false;
     std::array<std::string, kControlCount> captions_{};
     // Hidden through a change of scale: moved to its place when it is shown.
     std::array<bool, kControlCount> misplaced_{};

@@ -22,8 +22,7 @@ WinForm::WinForm(HINSTANCE instance, Reporter& reporter) : Form(reporter), windo
 
 void WinForm::start() {
     engine::raise(*this, engine::kFormLoad);
-    window_.showMaximized();
-    window_.focus(firstFocus(window_.shown()));
+    window_.show(firstFocus(window_.shown()));
 }
 
 Status WinForm::setVisible(Control c, Truth value) {
@@ -41,8 +40,9 @@ Status WinForm::getVisible(Control c, Truth& value) {
 Status WinForm::setCaption(Control c, std::string_view text) {
     if (!supports(c, Operation::SetCaption)) return Status::Failed;
     window_.setCaption(c, text);
-    // A new story, purse or description is read out without the player hunting for it.
-    if (engine::captionChangesInPlay(c))
+    // A new story, purse or description is read out without the player hunting for it; Form_Load
+    // fills the window before its controls are there to be read.
+    if (engine::captionChangesInPlay(c) && window_.handle(c))
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_.handle(c), OBJID_CLIENT, CHILDID_SELF);
     return Status::Ok;
 }
@@ -72,6 +72,9 @@ void WinForm::pointerMoved(std::optional<Control> over) {
 
 void WinForm::deliver(engine::Trigger trigger) {
     if (ended_) return;
+    // A press can come before the controls the first paint left out are there: a screen reader's
+    // is sent, not queued behind the window's own message. The story finds every control built.
+    window_.ensureBuilt();
     const std::optional<Control> focused = window_.focused();
     engine::raise(*this, trigger);
     // A choice often hides its own button, or covers one a screen reader's press left the focus
