@@ -54,19 +54,6 @@ const kUncut = `(() => {
   return [...new Set(uncut)];
 })()`;
 
-// Every layout shift since the page began, by what moved.
-// An observer hears of buffered entries a moment later, and of none at all where there are none.
-const kShifts = `new Promise((resolve) => {
-  const shifts = [];
-  const observer = new PerformanceObserver((list) => shifts.push(...list.getEntries()));
-  observer.observe({ type: "layout-shift", buffered: true });
-  setTimeout(() => {
-    shifts.push(...observer.takeRecords());
-    observer.disconnect();
-    resolve(shifts.flatMap((shift) => shift.sources.map((source) => source.node?.textContent?.slice(0, 20) || source.node?.nodeName || "?")));
-  }, 100);
-})`;
-
 // The share of pixels that differ by more than smoothing does, as the browser decodes the two.
 function strayPixels(browser, a, b) {
   return browser.eval(`(async () => {
@@ -115,8 +102,6 @@ run(async (browser) => {
     await Network.setBlockedURLs({ urls: [] });
     await browser.load(query);
     await waitFor("the whole faces in", () => browser.eval("[...document.fonts].every((face) => face.status === 'loaded')"));
-    // Laid out first in a face yet to come, the scene would move when it came.
-    expectEqual(await browser.eval(kShifts), [], `${what}: what moved from the first paint until the game took over`);
     const taken = await shot(browser);
     // A letter missing from the page's cut of its face would be drawn in another face, alone.
     expectEqual(alone.lines, taken.lines, `${what}: the lines of text, alone and taken over`);
